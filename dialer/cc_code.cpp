@@ -1,0 +1,114 @@
+#include "dialer/cc_code.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "dialer/cc_help.h"
+#include "dialer/compose_dial_prefix.h"
+#include "dialer/dialing_tables.h"
+#include "ui/colours.h"
+#include "ui/twips.h"
+#include "ui/window_frame.h"
+#include "ui/window_registry.h"
+
+namespace {
+
+QLabel *makeCentredLabel(QWidget *parent, const char *name, const QString &caption, QRect rect) {
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setGeometry(rect);
+    return label;
+}
+
+// An editable list that shows `prompt` until an item is chosen. Typed text never becomes
+// an item: the list position must stay the table index.
+template <class Table>
+QComboBox *makeCountryList(QWidget *parent, const char *name, const Table &table,
+                           const QString &prompt, QRect rect) {
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setGeometry(rect);
+    for (const auto &entry : table)
+        list->addItem(QString::fromUtf8(entry.listText.data(),
+                                        static_cast<qsizetype>(entry.listText.size())));
+    list->setCurrentIndex(-1); // -1: no item chosen
+    list->setEditText(prompt);
+    return list;
+}
+
+// The chosen position, or -1 when none is chosen or the field no longer shows it.
+int chosenIndex(const QComboBox *list) {
+    const int index = list->currentIndex();
+    if (index < 0 || list->currentText() != list->itemText(index))
+        return -1;
+    return index;
+}
+
+} // namespace
+
+CcCode::CcCode(QWidget *parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("cc_code"));
+    setWindowTitle(QStringLiteral("International Telephone Country Code"));
+    ui::setCloseBoxOnly(this);
+    ui::setBackground(this, ui::kToolBackground);
+
+    QAction *help = menuBar()->addAction(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    connect(help, &QAction::triggered, this, &CcCode::mnuHelp_Click);
+
+    QWidget *client = ui::makeClientArea(this, ui::twipsSize(6255, 2070));
+    auto *frame = new QGroupBox(QStringLiteral("Country code"), client);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(ui::twipsRect(120, 120, 6015, 1815));
+
+    makeCentredLabel(frame, "Label6", QStringLiteral("Source country"),
+                     ui::twipsRect(240, 360, 2415, 255));
+    src_ = makeCountryList(frame, "src", dialer::SourceAccessCodes,
+                           QStringLiteral("Select Source Country"),
+                           ui::twipsRect(240, 600, 2655, 315));
+    makeCentredLabel(frame, "Label5", QStringLiteral("Destination country"),
+                     ui::twipsRect(3120, 360, 2415, 255));
+    dest_ = makeCountryList(frame, "dest", dialer::DestinationCodes,
+                            QStringLiteral("Select Destination Country"),
+                            ui::twipsRect(3120, 600, 2655, 315));
+    makeCentredLabel(frame, "Label4", QStringLiteral("Dial this number first "),
+                     ui::twipsRect(2160, 1080, 1695, 255));
+
+    out_ = new QLineEdit(frame);
+    out_->setObjectName(QStringLiteral("out"));
+    out_->setGeometry(ui::twipsRect(2280, 1320, 1455, 285));
+
+    auto *submit = new QPushButton(QStringLiteral("Submit"), frame);
+    submit->setObjectName(QStringLiteral("Submit"));
+    submit->setGeometry(ui::twipsRect(5040, 1200, 735, 375));
+    submit->setAutoDefault(false);
+    connect(submit, &QPushButton::clicked, this, &CcCode::Submit_Click);
+
+    setTabOrder(submit, out_);
+    setTabOrder(out_, dest_);
+    setTabOrder(dest_, src_);
+    submit->setFocus();
+
+    ui::placeClientArea(this, ui::twipsPoint(3780, 615));
+}
+
+void CcCode::Submit_Click() {
+    const int source = chosenIndex(src_);
+    const int destination = chosenIndex(dest_);
+    // Without a country on both sides there is nothing to compose; the result stays.
+    if (source < 0 || destination < 0)
+        return;
+    const std::optional<std::string> prefix = dialer::ComposeDialPrefix(
+        static_cast<std::size_t>(source), static_cast<std::size_t>(destination));
+    if (prefix)
+        out_->setText(QString::fromStdString(*prefix));
+}
+
+void CcCode::mnuHelp_Click() { ui::show<CcHelp>(); }

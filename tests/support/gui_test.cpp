@@ -1,0 +1,84 @@
+#include "tests/support/gui_test.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QWidget>
+
+#include "ui/program_icon.h"
+
+namespace gui_test {
+
+ModalBoxWatcher::ModalBoxWatcher() {
+    connect(&timer_, &QTimer::timeout, this, &ModalBoxWatcher::closeModalBox);
+    timer_.start(20);
+}
+
+QList<SeenBox> ModalBoxWatcher::take() {
+    QList<SeenBox> seen;
+    seen.swap(seen_);
+    return seen;
+}
+
+void ModalBoxWatcher::closeModalBox() {
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal)
+        return;
+    if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+        seen_.append({box->windowTitle(), box->text(), box->icon()});
+        box->done(QMessageBox::Ok);
+    } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
+        seen_.append({dialog->windowTitle(), QStringLiteral("<unexpected dialog>"), {}});
+        dialog->reject();
+    } else {
+        seen_.append({modal->windowTitle(), QStringLiteral("<unexpected modal window>"), {}});
+        modal->close();
+    }
+}
+
+void closeAllWindows() {
+    QApplication::closeAllWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void chooseMenuItem(QWidget *window, const char *name) {
+    auto *action = window->findChild<QAction *>(QLatin1String(name));
+    QVERIFY2(action, name);
+    action->trigger();
+}
+
+void chooseListItem(QComboBox *list, int index) {
+    QVERIFY(list);
+    QVERIFY(index >= 0 && index < list->count());
+    list->showPopup();
+    QAbstractItemView *view = list->view();
+    QTRY_VERIFY(view->isVisible());
+    const QModelIndex item = view->model()->index(index, list->modelColumn(), view->rootIndex());
+    view->scrollTo(item);
+    const QPoint centre = view->visualRect(item).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
+    QTRY_VERIFY(!view->isVisible());
+}
+
+void typeIntoList(QComboBox *list, const QString &text) {
+    QVERIFY(list && list->lineEdit());
+    list->lineEdit()->selectAll();
+    QTest::keyClick(list->lineEdit(), Qt::Key_Backspace);
+    if (!text.isEmpty())
+        QTest::keyClicks(list->lineEdit(), text);
+}
+
+int runGuiTests(int argc, char *argv[], QObject *tests) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // Tests close windows freely; only the lifetime tests let the last one end the loop.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(ui::programIcon());
+    return QTest::qExec(tests, argc, argv);
+}
+
+} // namespace gui_test

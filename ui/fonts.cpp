@@ -1,0 +1,30 @@
+#include "ui/fonts.h"
+
+#include <QStringList>
+
+namespace ui {
+
+namespace {
+constexpr double kDesignedPointSize = 8.25;
+}
+
+QFont verdanaFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(kDesignedPointSize);
+    return font;
+}
+
+QFont courierNewFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                      QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Monospace")});
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSizeF(kDesignedPointSize);
+    return font;
+}
+
+} // namespace ui

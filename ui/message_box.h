@@ -1,0 +1,11 @@
+#pragma once
+
+class QString;
+class QWidget;
+
+namespace ui {
+
+// Modal box with title "Error", the critical icon and one OK button; returns when closed.
+void showError(QWidget *parent, const QString &text);
+
+} // namespace ui
