@@ -38,8 +38,7 @@ PlimMain::PlimMain(QWidget *parent) : QMainWindow(parent) {
             &PlimMain::mnuUnit_conv_Click);
     addItem(options, "mnuCountry_code", QStringLiteral("Country Code"), this,
             &PlimMain::mnuCountry_code_Click);
-    addItem(options, "mnuCalendar", QStringLiteral("Calendar"), this,
-            &PlimMain::mnuCalendar_Click);
+    addItem(options, "mnuCalendar", QStringLiteral("Calendar"), this, &PlimMain::mnuCalendar_Click);
     addItem(options, "mnuWav_anal", QStringLiteral("Wave File Analyzer"), this,
             &PlimMain::mnuWav_anal_Click);
     options->addSeparator()->setObjectName(QStringLiteral("bar"));
@@ -55,8 +54,18 @@ PlimMain::PlimMain(QWidget *parent) : QMainWindow(parent) {
     ui::placeAtScreenOrigin(this);
 }
 
-void PlimMain::mnuUnit_conv_Click() { ui::show<UConv>(); }
-void PlimMain::mnuCountry_code_Click() { ui::show<CcCode>(); }
-void PlimMain::mnuCalendar_Click() { ui::show<FrmCalendar>(); }
-void PlimMain::mnuWav_anal_Click() { ui::show<WavAnalMain>(); }
-void PlimMain::mnuExit_Click() { close(); }
+void PlimMain::mnuUnit_conv_Click() {
+    ui::show<UConv>();
+}
+void PlimMain::mnuCountry_code_Click() {
+    ui::show<CcCode>();
+}
+void PlimMain::mnuCalendar_Click() {
+    ui::show<FrmCalendar>();
+}
+void PlimMain::mnuWav_anal_Click() {
+    ui::show<WavAnalMain>();
+}
+void PlimMain::mnuExit_Click() {
+    close();
+}

@@ -111,4 +111,6 @@ void CcCode::Submit_Click() {
         out_->setText(QString::fromStdString(*prefix));
 }
 
-void CcCode::mnuHelp_Click() { ui::show<CcHelp>(); }
+void CcCode::mnuHelp_Click() {
+    ui::show<CcHelp>();
+}

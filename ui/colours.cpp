@@ -17,7 +17,9 @@ QColor light3D() {
     return colour;
 }
 
-QColor tooltipBackground() { return QApplication::palette().color(QPalette::ToolTipBase); }
+QColor tooltipBackground() {
+    return QApplication::palette().color(QPalette::ToolTipBase);
+}
 
 void setBackground(QWidget *widget, const QColor &colour) {
     QPalette palette = widget->palette();

@@ -7,6 +7,8 @@
 
 namespace ui {
 
-QIcon programIcon() { return QIcon(QPixmap(zendrel_icon_xpm)); }
+QIcon programIcon() {
+    return QIcon(QPixmap(zendrel_icon_xpm));
+}
 
 } // namespace ui

@@ -10,10 +10,16 @@ namespace ui {
 // Every designed value divides evenly, so integer division loses nothing.
 inline constexpr int kTwipsPerPixel = 15;
 
-constexpr int px(int twips) { return twips / kTwipsPerPixel; }
+constexpr int px(int twips) {
+    return twips / kTwipsPerPixel;
+}
 
-constexpr QPoint twipsPoint(int left, int top) { return {px(left), px(top)}; }
-constexpr QSize twipsSize(int width, int height) { return {px(width), px(height)}; }
+constexpr QPoint twipsPoint(int left, int top) {
+    return {px(left), px(top)};
+}
+constexpr QSize twipsSize(int width, int height) {
+    return {px(width), px(height)};
+}
 constexpr QRect twipsRect(int left, int top, int width, int height) {
     return {px(left), px(top), px(width), px(height)};
 }

@@ -43,7 +43,9 @@ void placeClientArea(QMainWindow *window, QPoint topLeft) {
     window->setGeometry(QRect(area.topLeft() + topLeft - QPoint(0, menuHeight), window->size()));
 }
 
-void placeAtScreenOrigin(QWidget *window) { window->move(availableArea().topLeft()); }
+void placeAtScreenOrigin(QWidget *window) {
+    window->move(availableArea().topLeft());
+}
 
 void centreOnScreen(QWidget *window) {
     if (window->layout())

@@ -16,7 +16,9 @@ template <class Window> QPointer<Window> &instanceSlot() {
 }
 
 // The loaded instance, or nullptr when the window is not loaded.
-template <class Window> Window *loaded() { return instanceSlot<Window>().data(); }
+template <class Window> Window *loaded() {
+    return instanceSlot<Window>().data();
+}
 
 // The loaded instance, loading (but not showing) it when needed.
 template <class Window> Window &load() {

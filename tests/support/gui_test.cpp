@@ -71,14 +71,14 @@ void typeIntoList(QComboBox *list, const QString &text) {
         QTest::keyClicks(list->lineEdit(), text);
 }
 
-int runGuiTests(int argc, char *argv[], QObject *tests) {
+void preferOffscreenPlatform() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    // Tests close windows freely; only the lifetime tests let the last one end the loop.
+}
+
+void configureApplication() {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ui::programIcon());
-    return QTest::qExec(tests, argc, argv);
 }
 
 } // namespace gui_test

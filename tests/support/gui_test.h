@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
@@ -49,14 +50,20 @@ void chooseListItem(QComboBox *list, int index);
 // Replaces the text of an editable list's field by typing, as a user does.
 void typeIntoList(QComboBox *list, const QString &text);
 
-// Runs the tests of `TestClass` with one QApplication on the offscreen platform (unless a
-// platform is chosen already) and the program icon set.
-int runGuiTests(int argc, char *argv[], QObject *tests);
+// Chooses the offscreen platform unless one is chosen already.
+void preferOffscreenPlatform();
+// Settings shared by every window test: the program icon, and no quitting when a test
+// closes the last window (only the lifetime tests let that end the event loop).
+void configureApplication();
 
 } // namespace gui_test
 
-#define ZENDREL_GUI_TEST_MAIN(TestClass)                                                    \
-    int main(int argc, char *argv[]) {                                                      \
-        TestClass tests;                                                                    \
-        return gui_test::runGuiTests(argc, argv, &tests);                                   \
+// The test object is built after the QApplication, so that its timers work.
+#define ZENDREL_GUI_TEST_MAIN(TestClass)                                                           \
+    int main(int argc, char *argv[]) {                                                             \
+        gui_test::preferOffscreenPlatform();                                                       \
+        QApplication app(argc, argv);                                                              \
+        gui_test::configureApplication();                                                          \
+        TestClass tests;                                                                           \
+        return QTest::qExec(&tests, argc, argv);                                                   \
     }

@@ -1,0 +1,251 @@
+#include <QtTest/QtTest>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "dialer/cc_code.h"
+#include "dialer/cc_help.h"
+#include "dialer/dialing_tables.h"
+#include "tests/support/gui_test.h"
+#include "ui/window_registry.h"
+
+namespace {
+
+struct Dialer {
+    CcCode *window;
+    QComboBox *src;
+    QComboBox *dest;
+    QLineEdit *out;
+    QPushButton *submit;
+};
+
+Dialer openDialer() {
+    CcCode &window = ui::show<CcCode>();
+    return {&window, window.findChild<QComboBox *>(QStringLiteral("src")),
+            window.findChild<QComboBox *>(QStringLiteral("dest")),
+            window.findChild<QLineEdit *>(QStringLiteral("out")),
+            window.findChild<QPushButton *>(QStringLiteral("Submit"))};
+}
+
+void click(QPushButton *button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+int helpWindowCount() {
+    int count = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        count += widget->objectName() == QLatin1String("cc_help");
+    return count;
+}
+
+} // namespace
+
+class TestCcCode : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void opensInItsStartState();
+    void listsHoldTheTablesInOrder();
+    void focusOrder();
+    void submitComposes_data();
+    void submitComposes();
+    void submitWithoutBothChoicesKeepsResult_data();
+    void submitWithoutBothChoicesKeepsResult();
+    void typedTextNeverBecomesAnItem();
+    void typedTextMatchingAnItemChoosesIt();
+    void typedResultIsOverwritten();
+    void reopeningStartsAfresh();
+    void helpShowsOneWindowWithTheText();
+
+private:
+    gui_test::ModalBoxWatcher boxes_;
+};
+
+void TestCcCode::cleanup() {
+    gui_test::closeAllWindows();
+    QVERIFY(boxes_.take().isEmpty()); // the dialer never shows a message
+}
+
+void TestCcCode::opensInItsStartState() {
+    const Dialer d = openDialer();
+    QVERIFY(d.src && d.dest && d.out && d.submit);
+    QCOMPARE(d.window->windowTitle(), QStringLiteral("International Telephone Country Code"));
+    QCOMPARE(d.src->currentIndex(), -1);
+    QCOMPARE(d.dest->currentIndex(), -1);
+    QCOMPARE(d.src->currentText(), QStringLiteral("Select Source Country"));
+    QCOMPARE(d.dest->currentText(), QStringLiteral("Select Destination Country"));
+    QVERIFY(d.out->text().isEmpty());
+    QCOMPARE(d.window->centralWidget()->size(), QSize(417, 138));
+    QCOMPARE(d.window->focusWidget(), d.submit);
+}
+
+void TestCcCode::listsHoldTheTablesInOrder() {
+    const Dialer d = openDialer();
+    QCOMPARE(d.src->count(), 270);
+    QCOMPARE(d.dest->count(), 235);
+    for (int i = 0; i < d.src->count(); ++i) {
+        const auto &entry = dialer::SourceAccessCodes[static_cast<std::size_t>(i)];
+        QCOMPARE(d.src->itemText(i).toUtf8(),
+                 QByteArray(entry.listText.data(), static_cast<qsizetype>(entry.listText.size())));
+    }
+    QCOMPARE(d.dest->itemText(0), QStringLiteral("Afghanistan"));
+    QCOMPARE(d.dest->itemText(234), QStringLiteral("Zimbabwe"));
+    QCOMPARE(d.src->itemText(64), QStringLiteral("Cura\u00E7ao"));
+}
+
+void TestCcCode::focusOrder() {
+    const Dialer d = openDialer();
+    QVERIFY(QTest::qWaitForWindowActive(d.window));
+    QWidget *expected[] = {d.submit, d.out, d.dest, d.src, d.submit};
+    for (QWidget *widget : expected) {
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        // An editable list's field has the focus on behalf of its list.
+        QVERIFY2(focus == widget || widget->isAncestorOf(focus), qPrintable(focus->objectName()));
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+}
+
+void TestCcCode::submitComposes_data() {
+    QTest::addColumn<int>("source");
+    QTest::addColumn<int>("destination");
+    QTest::addColumn<QString>("prefix");
+    QTest::newRow("USA to Japan") << 256 << 109 << "011-81-(0)-";
+    QTest::newRow("Japan (KDD) to USA") << 133 << 221 << "001-1-(1)-";
+    QTest::newRow("Russia to United Kingdom") << 209 << 220 << "8~10-44-(0)-";
+    QTest::newRow("first Finland ()") << 85 << 109 << "990-81-(0)-";
+    QTest::newRow("second Finland ()") << 86 << 109 << "994-81-(0)-";
+    QTest::newRow("third Finland ()") << 87 << 109 << "999-81-(0)-";
+    QTest::newRow("longer than the box, stored whole") << 28 << 115 << "0010 or 010-82-(0 or 082)-";
+}
+
+void TestCcCode::submitComposes() {
+    QFETCH(int, source);
+    QFETCH(int, destination);
+    QFETCH(QString, prefix);
+    const Dialer d = openDialer();
+    gui_test::chooseListItem(d.src, source);
+    gui_test::chooseListItem(d.dest, destination);
+    click(d.submit);
+    QCOMPARE(d.out->text(), prefix);
+    // Again with the same choice: the same text, the choices unchanged.
+    click(d.submit);
+    QCOMPARE(d.out->text(), prefix);
+    QCOMPARE(d.src->currentIndex(), source);
+    QCOMPARE(d.dest->currentIndex(), destination);
+}
+
+void TestCcCode::submitWithoutBothChoicesKeepsResult_data() {
+    QTest::addColumn<int>("source");
+    QTest::addColumn<int>("destination");
+    QTest::newRow("nothing chosen") << -1 << -1;
+    QTest::newRow("only a source") << 256 << -1;
+    QTest::newRow("only a destination") << -1 << 109;
+}
+
+void TestCcCode::submitWithoutBothChoicesKeepsResult() {
+    QFETCH(int, source);
+    QFETCH(int, destination);
+    const Dialer d = openDialer();
+    if (source >= 0)
+        gui_test::chooseListItem(d.src, source);
+    if (destination >= 0)
+        gui_test::chooseListItem(d.dest, destination);
+    QTest::keyClicks(d.out, QStringLiteral("kept"));
+    click(d.submit);
+    QCOMPARE(d.out->text(), QStringLiteral("kept"));
+    QVERIFY(d.window->isVisible());
+}
+
+void TestCcCode::typedTextNeverBecomesAnItem() {
+    const Dialer d = openDialer();
+    gui_test::chooseListItem(d.src, 256);
+    gui_test::chooseListItem(d.dest, 109);
+    click(d.submit);
+    QCOMPARE(d.out->text(), QStringLiteral("011-81-(0)-"));
+
+    // The field no longer shows the chosen country: Submit must not compose for it.
+    gui_test::typeIntoList(d.dest, QStringLiteral("Atlantis"));
+    QTest::keyClick(d.dest->lineEdit(), Qt::Key_Return);
+    QCOMPARE(d.dest->count(), 235);
+    QCOMPARE(d.out->text(), QStringLiteral("011-81-(0)-"));
+    d.out->clear();
+    click(d.submit);
+    QVERIFY(d.out->text().isEmpty());
+
+    gui_test::typeIntoList(d.src, QString(5000, QLatin1Char('x')));
+    QTest::keyClick(d.src->lineEdit(), Qt::Key_Return);
+    QCOMPARE(d.src->count(), 270);
+}
+
+void TestCcCode::typedTextMatchingAnItemChoosesIt() {
+    const Dialer d = openDialer();
+    gui_test::chooseListItem(d.src, 256);
+    gui_test::typeIntoList(d.dest, QStringLiteral("Japan"));
+    QTest::keyClick(d.dest->lineEdit(), Qt::Key_Return);
+    QCOMPARE(d.dest->count(), 235);
+    click(d.submit);
+    QCOMPARE(d.out->text(), QStringLiteral("011-81-(0)-"));
+}
+
+void TestCcCode::typedResultIsOverwritten() {
+    const Dialer d = openDialer();
+    gui_test::chooseListItem(d.src, 255);
+    gui_test::chooseListItem(d.dest, 6);
+    QTest::keyClicks(d.out, QStringLiteral("my notes"));
+    click(d.submit);
+    QCOMPARE(d.out->text(), QStringLiteral("00-1-264-"));
+}
+
+void TestCcCode::reopeningStartsAfresh() {
+    Dialer d = openDialer();
+    gui_test::chooseListItem(d.src, 256);
+    gui_test::chooseListItem(d.dest, 109);
+    click(d.submit);
+    // Showing it again while open keeps everything.
+    QCOMPARE(&ui::show<CcCode>(), d.window);
+    QCOMPARE(d.out->text(), QStringLiteral("011-81-(0)-"));
+
+    d.window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QTRY_VERIFY(ui::loaded<CcCode>() == nullptr);
+    d = openDialer();
+    QCOMPARE(d.src->currentIndex(), -1);
+    QCOMPARE(d.src->currentText(), QStringLiteral("Select Source Country"));
+    QCOMPARE(d.dest->currentText(), QStringLiteral("Select Destination Country"));
+    QVERIFY(d.out->text().isEmpty());
+}
+
+void TestCcCode::helpShowsOneWindowWithTheText() {
+    const Dialer d = openDialer();
+    gui_test::chooseMenuItem(d.window, "mnuHelp");
+    gui_test::chooseMenuItem(d.window, "mnuHelp");
+    QCOMPARE(helpWindowCount(), 1);
+    CcHelp *help = ui::loaded<CcHelp>();
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->windowTitle(), QStringLiteral("Help"));
+    auto *text = help->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    QVERIFY(text && text->isReadOnly());
+    QVERIFY(QFontInfo(text->font()).fixedPitch());
+    const QStringList lines = text->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 27);
+    QCOMPARE(lines.first(), QStringLiteral("Dialing sequence of international telephone number:"));
+    QCOMPARE(lines.at(1), QStringLiteral(" Source country code         +        011-"));
+    QCOMPARE(lines.at(6), QStringLiteral(" Domestic telephone code              7890"));
+    QCOMPARE(lines.at(7), QString());
+    QCOMPARE(lines.last(), QStringLiteral("~ (tilde) denotes to wait until tone is returned."));
+
+    // The help closes on its own; the dialer keeps its state.
+    help->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QTRY_COMPARE(helpWindowCount(), 0);
+    QVERIFY(d.window->isVisible());
+}
+
+ZENDREL_GUI_TEST_MAIN(TestCcCode)
+#include "tst_cc_code.moc"

@@ -1,0 +1,202 @@
+#include <QtTest/QtTest>
+
+#include <algorithm>
+#include <regex>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "dialer/compose_dial_prefix.h"
+#include "dialer/dialing_tables.h"
+
+using dialer::DestinationCodes;
+using dialer::SourceAccessCodes;
+
+namespace {
+
+QString text(std::string_view view) {
+    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+template <class Table> std::size_t indexOf(const Table &table, std::string_view listText) {
+    const auto found = std::find_if(table.begin(), table.end(),
+                                    [&](const auto &entry) { return entry.listText == listText; });
+    return static_cast<std::size_t>(found - table.begin());
+}
+
+} // namespace
+
+class TestDialingTables : public QObject {
+    Q_OBJECT
+
+private slots:
+    void entriesByPosition_data();
+    void entriesByPosition();
+    void nonAsciiNamesAreUtf8();
+    void tablesAreOrderedAsListed();
+    void formatsHold();
+    void accessCodeFigures();
+    void compose_data();
+    void compose();
+    void composeOutsideTheTables();
+};
+
+void TestDialingTables::entriesByPosition_data() {
+    QTest::addColumn<bool>("source");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("listText");
+    QTest::addColumn<QString>("code");
+
+    QTest::newRow("first source") << true << 0 << "Afghanistan"
+                                  << "00";
+    QTest::newRow("last source") << true << 269 << "Zimbabwe"
+                                 << "00";
+    QTest::newRow("first Finland ()") << true << 85 << "Finland ()"
+                                      << "990";
+    QTest::newRow("second Finland ()") << true << 86 << "Finland ()"
+                                       << "994";
+    QTest::newRow("third Finland ()") << true << 87 << "Finland ()"
+                                      << "999";
+    QTest::newRow("USA source") << true << 256 << "United States of America"
+                                << "011";
+    QTest::newRow("Japan (KDD)") << true << 133 << "Japan (KDD)"
+                                 << "001";
+    QTest::newRow("Russia waits for a tone") << true << 209 << "Russia"
+                                             << "8~10";
+    QTest::newRow("Bolivia alternatives") << true << 28 << "Bolivia (Entel)"
+                                          << "0010 or 010";
+    QTest::newRow("Cape Verde source spelling") << true << 45 << "Cape Verde Islands"
+                                                << "0";
+    QTest::newRow("first destination") << false << 0 << "Afghanistan"
+                                       << "-93-(0)-";
+    QTest::newRow("last destination") << false << 234 << "Zimbabwe"
+                                      << "-263-(0)-";
+    QTest::newRow("Japan destination") << false << 109 << "Japan"
+                                       << "-81-(0)-";
+    QTest::newRow("Aruba has no prefix") << false << 10 << "Aruba"
+                                         << "-297-()-";
+    QTest::newRow("Anguilla, North American") << false << 6 << "Anguilla"
+                                              << "-1-264-";
+    QTest::newRow("Puerto Rico, two forms") << false << 176 << "Puerto Rico"
+                                            << "-1-787- or -1-939-";
+    QTest::newRow("Korea (South) alternatives") << false << 115 << "Korea (South)"
+                                                << "-82-(0 or 082)-";
+    QTest::newRow("USVirgin Islands spelling") << false << 222 << "USVirgin Islands"
+                                               << "-1-340-";
+}
+
+void TestDialingTables::entriesByPosition() {
+    QFETCH(bool, source);
+    QFETCH(int, index);
+    QFETCH(QString, listText);
+    QFETCH(QString, code);
+    const auto at = static_cast<std::size_t>(index);
+    if (source) {
+        QCOMPARE(text(SourceAccessCodes.at(at).listText), listText);
+        QCOMPARE(text(SourceAccessCodes.at(at).accessCode), code);
+    } else {
+        QCOMPARE(text(DestinationCodes.at(at).listText), listText);
+        QCOMPARE(text(DestinationCodes.at(at).destination), code);
+    }
+}
+
+void TestDialingTables::nonAsciiNamesAreUtf8() {
+    // Spelled as bytes so that the check does not depend on this file's encoding.
+    constexpr std::string_view curacao = "Cura\xC3\xA7"
+                                         "ao";
+    constexpr std::string_view reunion = "R\xC3\xA9"
+                                         "union Island";
+    QCOMPARE(SourceAccessCodes[64].listText, curacao);
+    QVERIFY(indexOf(DestinationCodes, curacao) < DestinationCodes.size());
+    QVERIFY(indexOf(SourceAccessCodes, reunion) < SourceAccessCodes.size());
+    QVERIFY(indexOf(DestinationCodes, reunion) < DestinationCodes.size());
+    QCOMPARE(text(curacao).size(), 7);
+}
+
+void TestDialingTables::tablesAreOrderedAsListed() {
+    // The departures from alphabetical order are part of the lists the user knows.
+    for (std::size_t i = 220; i <= 226; ++i)
+        QVERIFY2(SourceAccessCodes[i].listText.starts_with("Singapore"),
+                 qPrintable(QString::number(i)));
+    QCOMPARE(text(SourceAccessCodes[227].listText), QStringLiteral("Sierra Leone"));
+    QCOMPARE(text(SourceAccessCodes[12].listText), QStringLiteral("Australia (Voice)"));
+    QCOMPARE(text(SourceAccessCodes[13].listText), QStringLiteral("Australia (Fax)"));
+    QCOMPARE(text(SourceAccessCodes[14].listText), QStringLiteral("Australia (Bulk)"));
+    QCOMPARE(indexOf(SourceAccessCodes, "Guinea-Bissau") + 1, indexOf(SourceAccessCodes, "Guinea"));
+    QCOMPARE(indexOf(DestinationCodes, "Guinea-Bissau") + 1, indexOf(DestinationCodes, "Guinea"));
+}
+
+void TestDialingTables::formatsHold() {
+    // Access codes: digit groups, "~" for the dial tone, " or " between alternatives.
+    const std::regex access("[0-9~]+( or [0-9~]+)?");
+    for (const auto &entry : SourceAccessCodes) {
+        QVERIFY2(!entry.listText.empty(), "empty source list text");
+        QVERIFY2(std::regex_match(std::string(entry.accessCode), access), entry.accessCode.data());
+    }
+    // Destinations begin and end with "-"; the prefix in parentheses may be empty.
+    const std::regex destination(
+        R"((-[0-9]+-(\([0-9~]*( or [0-9~]+)?\)-|[0-9]+-))( or -1-[0-9]+-)?)");
+    int withoutPrefix = 0;
+    for (const auto &entry : DestinationCodes) {
+        QVERIFY2(!entry.listText.empty(), "empty destination list text");
+        QVERIFY2(std::regex_match(std::string(entry.destination), destination),
+                 entry.destination.data());
+        withoutPrefix += entry.destination.find("()") != std::string_view::npos;
+    }
+    QCOMPARE(withoutPrefix, 68);
+}
+
+void TestDialingTables::accessCodeFigures() {
+    std::set<std::string_view> distinct;
+    int doubleZero = 0;
+    int zeroOneOne = 0;
+    for (const auto &entry : SourceAccessCodes) {
+        distinct.insert(entry.accessCode);
+        doubleZero += entry.accessCode == "00";
+        zeroOneOne += entry.accessCode == "011";
+    }
+    QCOMPARE(distinct.size(), std::size_t{52});
+    QCOMPARE(doubleZero, 158);
+    QCOMPARE(zeroOneOne, 27);
+}
+
+void TestDialingTables::compose_data() {
+    QTest::addColumn<int>("source");
+    QTest::addColumn<int>("destination");
+    QTest::addColumn<QString>("prefix");
+
+    QTest::newRow("USA to Japan") << 256 << 109 << "011-81-(0)-";
+    QTest::newRow("Japan (KDD) to USA") << 133 << 221 << "001-1-(1)-";
+    QTest::newRow("Russia to UK keeps the tone mark") << 209 << 220 << "8~10-44-(0)-";
+    QTest::newRow("alternatives on both sides kept whole")
+        << 28 << 115 << "0010 or 010-82-(0 or 082)-";
+    QTest::newRow("second form gets no access code") << 256 << 176 << "011-1-787- or -1-939-";
+    QTest::newRow("same country both sides") << 133 << 109 << "001-81-(0)-";
+    QTest::newRow("first positions") << 0 << 0 << "00-93-(0)-";
+    QTest::newRow("last positions") << 269 << 234 << "00-263-(0)-";
+    QTest::newRow("first Finland ()") << 85 << 0 << "990-93-(0)-";
+    QTest::newRow("second Finland ()") << 86 << 0 << "994-93-(0)-";
+    QTest::newRow("third Finland ()") << 87 << 0 << "999-93-(0)-";
+    QTest::newRow("empty parentheses stay") << 44 << 10 << "011-297-()-";
+    QTest::newRow("North American destination") << 255 << 6 << "00-1-264-";
+}
+
+void TestDialingTables::compose() {
+    QFETCH(int, source);
+    QFETCH(int, destination);
+    QFETCH(QString, prefix);
+    const auto composed = dialer::ComposeDialPrefix(static_cast<std::size_t>(source),
+                                                    static_cast<std::size_t>(destination));
+    QVERIFY(composed.has_value());
+    QCOMPARE(QString::fromStdString(*composed), prefix);
+}
+
+void TestDialingTables::composeOutsideTheTables() {
+    QVERIFY(!dialer::ComposeDialPrefix(270, 0).has_value());
+    QVERIFY(!dialer::ComposeDialPrefix(0, 235).has_value());
+    QVERIFY(!dialer::ComposeDialPrefix(static_cast<std::size_t>(-1), 0).has_value());
+    QVERIFY(dialer::ComposeDialPrefix(269, 234).has_value());
+}
+
+QTEST_APPLESS_MAIN(TestDialingTables)
+#include "tst_dialing_tables.moc"
