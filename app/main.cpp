@@ -2,7 +2,7 @@
 
 #include "app/plim_main.h"
 #include "app/version.h"
-#include "ui/program_icon.h"
+#include "ui/application_setup.h"
 #include "ui/window_registry.h"
 
 int main(int argc, char *argv[]) {
@@ -11,7 +11,7 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral(ZENDREL_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(ZENDREL_VERSION_TEXT));
     QApplication::setOrganizationName(QStringLiteral(ZENDREL_COMPANY_NAME));
-    QApplication::setWindowIcon(ui::programIcon());
+    ui::setUpApplication();
     // The program ends when its last window closes, main window or not.
     QApplication::setQuitOnLastWindowClosed(true);
 

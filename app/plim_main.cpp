@@ -8,6 +8,7 @@
 #include "dialer/cc_code.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
+#include "ui/labels.h"
 #include "ui/twips.h"
 #include "ui/window_frame.h"
 #include "ui/window_registry.h"
@@ -50,6 +51,7 @@ PlimMain::PlimMain(QWidget *parent) : QMainWindow(parent) {
     greeting->setGeometry(ui::twipsRect(0, 0, 2415, 255));
     greeting->setFont(ui::verdanaFont());
     greeting->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ui::keepTextVisible(greeting);
 
     ui::placeAtScreenOrigin(this);
 }

@@ -11,19 +11,12 @@
 #include "dialer/compose_dial_prefix.h"
 #include "dialer/dialing_tables.h"
 #include "ui/colours.h"
+#include "ui/labels.h"
 #include "ui/twips.h"
 #include "ui/window_frame.h"
 #include "ui/window_registry.h"
 
 namespace {
-
-QLabel *makeCentredLabel(QWidget *parent, const char *name, const QString &caption, QRect rect) {
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setGeometry(rect);
-    return label;
-}
 
 // An editable list that shows `prompt` until an item is chosen. Typed text never becomes
 // an item: the list position must stay the table index.
@@ -68,18 +61,18 @@ CcCode::CcCode(QWidget *parent) : QMainWindow(parent) {
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(ui::twipsRect(120, 120, 6015, 1815));
 
-    makeCentredLabel(frame, "Label6", QStringLiteral("Source country"),
-                     ui::twipsRect(240, 360, 2415, 255));
+    ui::makeLabel(frame, "Label6", QStringLiteral("Source country"),
+                  ui::twipsRect(240, 360, 2415, 255), Qt::AlignHCenter);
     src_ = makeCountryList(frame, "src", dialer::SourceAccessCodes,
                            QStringLiteral("Select Source Country"),
                            ui::twipsRect(240, 600, 2655, 315));
-    makeCentredLabel(frame, "Label5", QStringLiteral("Destination country"),
-                     ui::twipsRect(3120, 360, 2415, 255));
+    ui::makeLabel(frame, "Label5", QStringLiteral("Destination country"),
+                  ui::twipsRect(3120, 360, 2415, 255), Qt::AlignHCenter);
     dest_ = makeCountryList(frame, "dest", dialer::DestinationCodes,
                             QStringLiteral("Select Destination Country"),
                             ui::twipsRect(3120, 600, 2655, 315));
-    makeCentredLabel(frame, "Label4", QStringLiteral("Dial this number first "),
-                     ui::twipsRect(2160, 1080, 1695, 255));
+    ui::makeLabel(frame, "Label4", QStringLiteral("Dial this number first "),
+                  ui::twipsRect(2160, 1080, 1695, 255), Qt::AlignHCenter);
 
     out_ = new QLineEdit(frame);
     out_->setObjectName(QStringLiteral("out"));

@@ -8,6 +8,16 @@ namespace {
 constexpr double kDesignedPointSize = 8.25;
 }
 
+QFont dialogFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Shell Dlg 2"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arimo"), QStringLiteral("Arial"),
+                      QStringLiteral("Helvetica")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(kDesignedPointSize);
+    return font;
+}
+
 QFont verdanaFont() {
     QFont font;
     font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),

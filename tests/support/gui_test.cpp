@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QWidget>
 
-#include "ui/program_icon.h"
+#include "ui/application_setup.h"
 
 namespace gui_test {
 
@@ -78,7 +78,7 @@ void preferOffscreenPlatform() {
 
 void configureApplication() {
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(ui::programIcon());
+    ui::setUpApplication();
 }
 
 } // namespace gui_test

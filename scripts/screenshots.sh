@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Remakes the pictures of every window under a virtual X display.
+# Usage: scripts/screenshots.sh [OUTPUT_FOLDER] (default docs/screenshots); set
+# QT_SCALE_FACTOR=2 in the environment for a high density picture.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=${1:-docs/screenshots}
+cmake --build build --target zendrel-screenshots >/dev/null
+xvfb-run -a -s "-screen 0 1600x1200x24" build/tools/zendrel-screenshots "$out"
+echo "Pictures written to $out"

@@ -1,0 +1,82 @@
+// Opens every window of the program, puts it into a typical state as a user would, and
+// saves a picture of each into the folder given as the only argument. Run it under Xvfb
+// (or the offscreen platform); scripts/screenshots.sh does.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+
+#include "app/plim_main.h"
+#include "dialer/cc_code.h"
+#include "dialer/cc_help.h"
+#include "ui/application_setup.h"
+#include "ui/window_registry.h"
+
+namespace {
+
+QDir outputDir;
+
+void settle() {
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+void save(QWidget &window, const QString &name) {
+    settle();
+    const QString path = outputDir.filePath(name + QStringLiteral(".png"));
+    if (!window.grab().save(path))
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+}
+
+template <class T> T *child(QWidget &window, const char *name) {
+    return window.findChild<T *>(QLatin1String(name));
+}
+
+void trigger(QWidget &window, const char *name) {
+    if (auto *action = window.findChild<QAction *>(QLatin1String(name)))
+        action->trigger();
+}
+
+void choose(QComboBox *list, int index) {
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+void takeAll() {
+    PlimMain &main = ui::show<PlimMain>();
+    save(main, QStringLiteral("plim_main"));
+
+    CcCode &dialer = ui::show<CcCode>();
+    choose(child<QComboBox>(dialer, "src"), 256);
+    choose(child<QComboBox>(dialer, "dest"), 109);
+    child<QAbstractButton>(dialer, "Submit")->click();
+    save(dialer, QStringLiteral("cc_code"));
+    trigger(dialer, "mnuHelp");
+    save(ui::load<CcHelp>(), QStringLiteral("cc_help"));
+
+    QApplication::closeAllWindows();
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+        return 2;
+    }
+    outputDir.setPath(QString::fromLocal8Bit(argv[1]));
+    outputDir.mkpath(QStringLiteral("."));
+    ui::setUpApplication();
+    QTimer::singleShot(0, [] {
+        takeAll();
+        QApplication::quit();
+    });
+    return QApplication::exec();
+}
