@@ -4,11 +4,13 @@
 #include <QIcon>
 
 #include "ui/fonts.h"
+#include "ui/plain_frame_style.h"
 #include "ui/program_icon.h"
 
 namespace ui {
 
 void setUpApplication() {
+    QApplication::setStyle(new PlainFrameStyle);
     QApplication::setWindowIcon(programIcon());
     QApplication::setFont(dialogFont());
 }

@@ -2,8 +2,8 @@
 
 namespace ui {
 
-// What every window expects of the application: the program icon and the designed
-// dialog font. Call once, after the QApplication exists.
+// What every window expects of the application: the program icon, the designed dialog
+// font and frames that show the designed background. Call once, after the QApplication exists.
 void setUpApplication();
 
 } // namespace ui

@@ -52,6 +52,7 @@ private slots:
     void opensInItsStartState();
     void listsHoldTheTablesInOrder();
     void focusOrder();
+    void framesShowTheDesignedBackground();
     void submitComposes_data();
     void submitComposes();
     void submitWithoutBothChoicesKeepsResult_data();
@@ -109,6 +110,18 @@ void TestCcCode::focusOrder() {
         QVERIFY2(focus == widget || widget->isAncestorOf(focus), qPrintable(focus->objectName()));
         QTest::keyClick(focus, Qt::Key_Tab);
     }
+}
+
+void TestCcCode::framesShowTheDesignedBackground() {
+    const Dialer d = openDialer();
+    auto *frame = d.window->findChild<QWidget *>(QStringLiteral("Frame1"));
+    QVERIFY(frame);
+    const QImage picture = d.window->grab().toImage();
+    const QColor peach(255, 224, 192);
+    // Inside the frame, below the lists and left of the result box; and outside the frame.
+    const QPoint insideFrame = frame->mapTo(d.window, QPoint(20, frame->height() - 12));
+    QCOMPARE(picture.pixelColor(insideFrame * picture.devicePixelRatio()), peach);
+    QCOMPARE(picture.pixelColor(frame->mapTo(d.window, QPoint(-4, 40))), peach);
 }
 
 void TestCcCode::submitComposes_data() {

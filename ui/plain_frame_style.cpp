@@ -1,0 +1,18 @@
+#include "ui/plain_frame_style.h"
+
+#include <QPainter>
+#include <QStyleOption>
+#include <qdrawutil.h>
+
+namespace ui {
+
+void PlainFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
+                                    QPainter *painter, const QWidget *widget) const {
+    if (element == PE_FrameGroupBox) {
+        qDrawShadeRect(painter, option->rect, option->palette, true, 1, 0);
+        return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+} // namespace ui
