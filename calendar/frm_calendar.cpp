@@ -1,9 +1,189 @@
 #include "calendar/frm_calendar.h"
 
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "calendar/today.h"
+#include "calendar/typed_month_year.h"
+#include "ui/colours.h"
+#include "ui/fonts.h"
+#include "ui/labels.h"
+#include "ui/twips.h"
 #include "ui/window_frame.h"
+
+namespace {
+
+constexpr int kFirstListedYear = 1000;
+constexpr int kLastListedYear = 2200;
+
+struct WeekdayHeader {
+    const char *name;
+    const char *caption;
+    int left; // twips within the frame
+};
+
+constexpr std::array<WeekdayHeader, 7> kWeekdayHeaders{{
+    {"Label2", "Sun", 120},
+    {"Label3", "Mon", 600},
+    {"Label4", "Tue", 1080},
+    {"Label5", "Wed", 1560},
+    {"Label6", "Thu", 2040},
+    {"Label7", "Fri", 2520},
+    {"Label8", "Sat", 3000},
+}};
+
+// An editable list whose field holds exactly what was typed: no completion that would
+// turn a typed "19" into "1900", and typed text never becomes an item.
+QComboBox *makeNumberList(QWidget *parent, const char *name, int first, int last, QRect rect) {
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setCompleter(nullptr);
+    list->setGeometry(rect);
+    for (int number = first; number <= last; ++number)
+        list->addItem(QString::number(number));
+    return list;
+}
+
+// Shows `text` in the list's field, with its item current when it has one, so that the
+// drop-down opens there.
+void showInList(QComboBox *list, const QString &text) {
+    list->setCurrentIndex(list->findText(text));
+    list->setEditText(text);
+}
+
+// Some styles make the light 3D colour all but white; the day cells must still differ
+// plainly from today's white cell.
+QColor cellBackground() {
+    const QColor light = ui::light3D();
+    constexpr int kNearWhite = 236;
+    if (std::min({light.red(), light.green(), light.blue()}) > kNearWhite)
+        return light.darker(112);
+    return light;
+}
+
+calendar::Date toDate(QDate date) {
+    return {date.year(), date.month(), date.day()};
+}
+
+} // namespace
 
 FrmCalendar::FrmCalendar(QWidget *parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmCalendar"));
     setWindowTitle(QStringLiteral("Calendar"));
-    ui::setCloseBoxOnly(this);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    ui::setBackground(this, ui::kToolBackground);
+
+    // Resizable, but the controls keep their designed places.
+    QWidget *client = ui::makeClientArea(this, ui::twipsSize(3750, 3750), false);
+    auto *frame = new QGroupBox(QStringLiteral("Calendar"), client);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(ui::twipsRect(120, 120, 3495, 3495));
+
+    const QFont verdana = ui::verdanaFont();
+    for (const WeekdayHeader &header : kWeekdayHeaders) {
+        QLabel *label = ui::makeLabel(frame, header.name, QLatin1String(header.caption),
+                                      ui::twipsRect(header.left, 240, 375, 255), Qt::AlignHCenter);
+        label->setFont(verdana);
+        ui::keepTextVisible(label);
+    }
+    QLabel *sunday = frame->findChild<QLabel *>(QStringLiteral("Label2"));
+    QPalette red = sunday->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    sunday->setPalette(red);
+
+    for (std::size_t i = 0; i < dateLabel_.size(); ++i) {
+        const int column = static_cast<int>(i % 7); // 0 = Sunday
+        const int row = static_cast<int>(i / 7);
+        const QByteArray name = "dateLabel_" + QByteArray::number(static_cast<int>(i));
+        dateLabel_[i] = ui::makeLabel(frame, name.constData(), QString(),
+                                      ui::twipsRect(120 + 480 * column, 600 + 360 * row, 375, 255),
+                                      Qt::AlignHCenter);
+        dateLabel_[i]->setFont(verdana);
+    }
+
+    ui::makeLabel(frame, "Label11", QStringLiteral("Month"), ui::twipsRect(480, 3120, 615, 255),
+                  Qt::AlignRight);
+    monthList_ = makeNumberList(frame, "MonthList", 1, 12, ui::twipsRect(1200, 3000, 615, 315));
+    ui::makeLabel(frame, "Label10", QStringLiteral("Year"), ui::twipsRect(2040, 3120, 495, 255),
+                  Qt::AlignRight);
+    yearList_ = makeNumberList(frame, "YearList", kFirstListedYear, kLastListedYear,
+                               ui::twipsRect(2640, 3000, 735, 315));
+
+    // Choosing an item, even the one already chosen, lays the month out again; so does
+    // Enter in a field, the keyboard's way of confirming a typed month or year.
+    connect(monthList_, &QComboBox::activated, this, &FrmCalendar::MonthList_Click);
+    connect(yearList_, &QComboBox::activated, this, &FrmCalendar::YearList_Click);
+    connect(monthList_->lineEdit(), &QLineEdit::returnPressed, this, &FrmCalendar::MonthList_Click);
+    connect(yearList_->lineEdit(), &QLineEdit::returnPressed, this, &FrmCalendar::YearList_Click);
+
+    setTabOrder(monthList_, yearList_);
+    monthList_->setFocus();
+
+    ui::placeClientArea(this, ui::twipsPoint(6075, 1410));
+    Form_Load();
+}
+
+void FrmCalendar::Form_Load() {
+    shownDate_ = calendar::today();
+    showShownMonthInLists();
+    FillCalendar();
+}
+
+void FrmCalendar::FillCalendar() {
+    const calendar::MonthLayout layout =
+        calendar::LayoutMonth(shownDate_.month(), shownDate_.year(), toDate(calendar::today()));
+    firstWeekday_ = layout.firstWeekday;
+    const QColor light = cellBackground();
+    for (std::size_t i = 0; i < dateLabel_.size(); ++i) {
+        const calendar::CellState &cell = layout.cells[i];
+        QLabel *label = dateLabel_[i];
+        if (!cell.visible) {
+            label->hide();
+            continue;
+        }
+        ui::setBackground(label,
+                          cell.background == calendar::Background::White ? Qt::white : light);
+        label->setText(QString::fromStdString(cell.caption));
+        label->show();
+    }
+    HighlightToday();
+}
+
+void FrmCalendar::HighlightToday() {
+    const std::optional<std::size_t> cell = calendar::todayCell(
+        shownDate_.month(), shownDate_.year(), firstWeekday_, toDate(calendar::today()));
+    if (cell)
+        ui::setBackground(dateLabel_[*cell], Qt::white);
+}
+
+void FrmCalendar::MonthList_Click() {
+    showTypedMonth();
+}
+
+void FrmCalendar::YearList_Click() {
+    showTypedMonth();
+}
+
+// Lays out the month and year the two fields hold. Text that is no month or no year is
+// refused: the month shown stays, and the fields show it again.
+void FrmCalendar::showTypedMonth() {
+    const std::optional<int> month =
+        calendar::parseTypedMonth(monthList_->currentText().toStdString());
+    const std::optional<int> year =
+        calendar::parseTypedYear(yearList_->currentText().toStdString());
+    if (month && year) {
+        shownDate_ = QDate(*year, *month, 1);
+        FillCalendar();
+    }
+    showShownMonthInLists();
+}
+
+void FrmCalendar::showShownMonthInLists() {
+    showInList(monthList_, QString::number(shownDate_.month()));
+    showInList(yearList_, QString::number(shownDate_.year()));
 }

@@ -1,0 +1,17 @@
+#include "calendar/today.h"
+
+namespace calendar {
+
+namespace {
+QDate pinnedToday; // invalid: follow the system clock
+}
+
+QDate today() {
+    return pinnedToday.isValid() ? pinnedToday : QDate::currentDate();
+}
+
+void pinToday(QDate date) {
+    pinnedToday = date;
+}
+
+} // namespace calendar
