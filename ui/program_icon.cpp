@@ -8,7 +8,12 @@
 namespace ui {
 
 QIcon programIcon() {
-    return QIcon(QPixmap(zendrel_icon_xpm));
+    const QPixmap picture(zendrel_icon_xpm);
+    QIcon icon(picture);
+    // Pixel-doubled rather than smoothed, so that the icon stays crisp on high density screens.
+    icon.addPixmap(
+        picture.scaled(picture.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    return icon;
 }
 
 } // namespace ui
