@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace wave {
+
+// What the selection window lists of one folder: the subfolders and the files whose names
+// end in ".wav" in any letter case, each sorted with letter case ignored. Hidden entries
+// (names starting with ".") are left out, as file managers do.
+struct FolderListing {
+    bool readable = false;
+    QString error; // why the folder could not be read, when it could not
+    QStringList subfolders;
+    QStringList waveFiles;
+};
+
+FolderListing ListFolder(const QString &folder);
+
+// True when `name` ends in ".wav", in any letter case.
+bool IsWaveFileName(const QString &name);
+
+// Sorts names for display, letter case ignored.
+void SortNamesForDisplay(QStringList &names);
+
+} // namespace wave

@@ -1,0 +1,45 @@
+#include "wave/regular_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+
+namespace wave {
+
+namespace {
+
+// Where file names are Unicode already and no FIFO can sit behind an ordinary path.
+class QtFile final : public RegularFile {
+public:
+    explicit QtFile(const QString &path) : file_(path) {}
+    bool open() { return file_.open(QIODevice::ReadOnly | QIODevice::ExistingOnly); }
+
+    std::optional<std::size_t> readAt(std::int64_t offset,
+                                      std::span<unsigned char> buffer) override {
+        if (offset >= file_.size())
+            return 0;
+        if (!file_.seek(offset))
+            return std::nullopt;
+        const qint64 got =
+            file_.read(reinterpret_cast<char *>(buffer.data()), static_cast<qint64>(buffer.size()));
+        if (got < 0)
+            return std::nullopt;
+        return static_cast<std::size_t>(got);
+    }
+
+private:
+    QFile file_;
+};
+
+} // namespace
+
+std::unique_ptr<RegularFile> RegularFile::open(const QString &path) {
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return nullptr;
+    auto file = std::make_unique<QtFile>(path);
+    if (!file->open())
+        return nullptr;
+    return file;
+}
+
+} // namespace wave
