@@ -1,0 +1,48 @@
+#include "unit_conv/uc_help.h"
+
+#include <QPlainTextEdit>
+
+#include "ui/fonts.h"
+#include "ui/help_text.h"
+#include "ui/twips.h"
+#include "ui/window_frame.h"
+
+namespace {
+
+// Blanks at the ends of some lines are part of the text. The final empty entry ends the
+// last line with a line break, as every other line is ended.
+const QStringList kHelpLines = {
+    QStringLiteral("Utility function:"),
+    QStringLiteral(" When <Convert> is clicked after typing one or two numerical "),
+    QStringLiteral("value(s) in window(s), numbers converted to each unit are "),
+    QStringLiteral("generated and displayed in all windows at the same time."),
+    QString(),
+    QStringLiteral(" Five categories such as Length/Distance (1D), Area (2D), Volume "),
+    QStringLiteral("(3D), Weight, and Temperature are independent each other."),
+    QString(),
+    QStringLiteral(" In Length/Distance, {feet + inch} allows to convert human beings' "),
+    QStringLiteral("height to and from <cm> practically."),
+    QString(),
+    QString(),
+    QStringLiteral("Examples:"),
+    QStringLiteral("(A) Length/Distance"),
+    QStringLiteral("  Input 180 in window of <cm> and click <Convert>."),
+    QString(),
+    QStringLiteral("(B) Length/Distance"),
+    QStringLiteral("  Input 5 feet 11 inches to {feet + inch} and click <Convert>."),
+    QString(),
+};
+
+} // namespace
+
+UcHelp::UcHelp(QWidget *parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("uc_help"));
+    setWindowTitle(QStringLiteral("Help"));
+    ui::setCloseBoxOnly(this);
+    QWidget *client = ui::makeClientArea(this, ui::twipsSize(5820, 4200));
+    // Larger than the client area on purpose: the window cuts off its right and bottom edges.
+    QPlainTextEdit *text =
+        ui::makeHelpText(client, ui::twipsRect(0, 0, 5895, 4215), ui::verdanaFont(), kHelpLines);
+    text->setFocus();
+    ui::placeClientArea(this, ui::twipsPoint(9480, 330));
+}
