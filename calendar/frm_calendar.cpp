@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+
 #include "calendar/today.h"
 #include "calendar/typed_month_year.h"
 #include "ui/colours.h"
