@@ -17,6 +17,9 @@ struct FolderListing {
 
 FolderListing ListFolder(const QString &folder);
 
+// The folder the program is in, which browsing never changes.
+QString CurrentFolder();
+
 // True when `name` ends in ".wav", in any letter case.
 bool IsWaveFileName(const QString &name);
 

@@ -1,6 +1,7 @@
 #include "wave/folder_listing.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <memory>
 #include <system_error>
 
@@ -75,6 +76,12 @@ FolderListing ListFolder(const QString &folder) {
     SortNamesForDisplay(listing.waveFiles);
     listing.readable = true;
     return listing;
+}
+
+QString CurrentFolder() {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::current_path(error);
+    return error ? QStringLiteral("/") : fromNativeName(folder.native());
 }
 
 } // namespace wave

@@ -22,4 +22,8 @@ FolderListing ListFolder(const QString &folder) {
     return listing;
 }
 
+QString CurrentFolder() {
+    return QDir::currentPath();
+}
+
 } // namespace wave

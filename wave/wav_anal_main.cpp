@@ -1,9 +1,100 @@
 #include "wave/wav_anal_main.h"
 
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "ui/colours.h"
+#include "ui/labels.h"
+#include "ui/message_box.h"
+#include "ui/twips.h"
 #include "ui/window_frame.h"
+#include "ui/window_registry.h"
+#include "wave/file_select.h"
+#include "wave/header_texts.h"
+#include "wave/wave_header.h"
+
+namespace {
+
+QAction *addItem(QMenu *menu, const char *name, const QString &caption) {
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+// A caption above its value box; both centred, the box with a single-line border.
+QLabel *addValue(QWidget *frame, const char *captionName, const QString &caption,
+                 const char *valueName, int left, int top) {
+    ui::makeLabel(frame, captionName, caption, ui::twipsRect(left, top, 1455, 255),
+                  Qt::AlignHCenter);
+    auto *value = new QLabel(frame);
+    value->setObjectName(QLatin1String(valueName));
+    value->setGeometry(ui::twipsRect(left, top + 240, 1455, 255));
+    value->setAlignment(Qt::AlignCenter);
+    value->setFrameStyle(QFrame::Box | QFrame::Plain);
+    return value;
+}
+
+} // namespace
 
 WavAnalMain::WavAnalMain(QWidget *parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("wav_anal_main"));
     setWindowTitle(QStringLiteral("Wave File Analyzer"));
     ui::setCloseBoxOnly(this);
+    ui::setBackground(this, ui::kToolBackground);
+
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("file"));
+    connect(addItem(file, "file_open", QStringLiteral("&Open")), &QAction::triggered, this,
+            &WavAnalMain::file_open_Click);
+    file->addSeparator()->setObjectName(QStringLiteral("bar"));
+    connect(addItem(file, "exit", QStringLiteral("E&xit")), &QAction::triggered, this,
+            &WavAnalMain::exit_Click);
+
+    QWidget *client = ui::makeClientArea(this, ui::twipsSize(3495, 2625));
+    auto *fileFrame = new QGroupBox(QStringLiteral("Filename"), client);
+    fileFrame->setObjectName(QStringLiteral("Frame1"));
+    fileFrame->setGeometry(ui::twipsRect(120, 120, 3255, 615));
+    txtFile_ = new QLineEdit(fileFrame);
+    txtFile_->setObjectName(QStringLiteral("txtFile"));
+    txtFile_->setGeometry(ui::twipsRect(120, 240, 3015, 285));
+
+    auto *headerFrame = new QGroupBox(QStringLiteral("Header Information"), client);
+    headerFrame->setObjectName(QStringLiteral("Frame2"));
+    headerFrame->setGeometry(ui::twipsRect(120, 960, 3255, 1575));
+    lblHz_ =
+        addValue(headerFrame, "Label9", QStringLiteral("Sampling frequency"), "lblHz", 120, 360);
+    lblChannels_ =
+        addValue(headerFrame, "Label7", QStringLiteral("Channels"), "lblChannels", 1680, 360);
+    lblBits_ =
+        addValue(headerFrame, "Label3", QStringLiteral("Bits per sample"), "lblBits", 120, 960);
+
+    txtFile_->setFocus();
+    ui::centreOnScreen(this);
+}
+
+void WavAnalMain::AnalyzeWaveFile(const QString &path) {
+    const std::optional<wave::WaveHeaderInfo> info = wave::ReadWaveHeader(path);
+    if (!info) {
+        ui::showError(this, QStringLiteral("Invalid wave file format"));
+        return;
+    }
+    lblChannels_->setText(wave::ChannelsText(info->channels));
+    lblHz_->setText(wave::FrequencyText(info->sampleRate, QLocale().decimalPoint()));
+    lblBits_->setText(wave::BitsText(info->bitsPerSample));
+}
+
+void WavAnalMain::setFileText(const QString &path) {
+    txtFile_->setText(path);
+}
+
+void WavAnalMain::file_open_Click() {
+    ui::show<FileSelect>();
+}
+
+void WavAnalMain::exit_Click() {
+    close();
 }
