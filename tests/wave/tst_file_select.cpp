@@ -1,0 +1,300 @@
+#include <QtTest/QtTest>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "tests/support/gui_test.h"
+#include "tests/wave/wave_files.h"
+#include "ui/window_registry.h"
+#include "wave/file_select.h"
+#include "wave/native_names.h"
+#include "wave/wav_anal_main.h"
+
+namespace {
+
+struct Selection {
+    FileSelect *window;
+    QComboBox *drive;
+    QTreeWidget *dir;
+    QListWidget *file;
+    QLabel *selected;
+    QPushButton *analyze;
+    QPushButton *cancel;
+};
+
+// Opens the selection window as the user does: the analyzer's "&Open".
+Selection openSelection() {
+    gui_test::chooseMenuItem(&ui::show<WavAnalMain>(), "file_open");
+    FileSelect *w = ui::loaded<FileSelect>();
+    return {w,
+            w->findChild<QComboBox *>(QStringLiteral("Drive1")),
+            w->findChild<QTreeWidget *>(QStringLiteral("Dir1")),
+            w->findChild<QListWidget *>(QStringLiteral("File1")),
+            w->findChild<QLabel *>(QStringLiteral("selected_file")),
+            w->findChild<QPushButton *>(QStringLiteral("analyze")),
+            w->findChild<QPushButton *>(QStringLiteral("cancel"))};
+}
+
+QStringList fileNames(const QListWidget *list) {
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i)
+        names << list->item(i)->text();
+    return names;
+}
+
+void clickFile(QListWidget *list, const QString &name) {
+    const QList<QListWidgetItem *> found = list->findItems(name, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(found.first()).center());
+}
+
+void doubleClickFolder(QTreeWidget *tree, const QString &name) {
+    const QList<QTreeWidgetItem *> found =
+        tree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+    QCOMPARE(found.size(), 1);
+    tree->scrollToItem(found.first());
+    const QPoint centre = tree->visualItemRect(found.first()).center();
+    // A real double-click: QTest::mouseDClick alone lacks the first click.
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, centre);
+}
+
+QString analyzerText(const char *name) {
+    WavAnalMain *analyzer = ui::loaded<WavAnalMain>();
+    if (!analyzer)
+        return QStringLiteral("<no analyzer>");
+    if (auto *label = analyzer->findChild<QLabel *>(QLatin1String(name)))
+        return label->text();
+    return analyzer->findChild<QLineEdit *>(QLatin1String(name))->text();
+}
+
+bool selectionClosed() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return !ui::loaded<FileSelect>();
+}
+
+} // namespace
+
+class TestFileSelect : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void cleanup();
+    void opensInTheCurrentFolder();
+    void layoutAndFocusOrder();
+    void analyzeWithoutChoiceAsksForAFile();
+    void choosingAFileShowsItsPath();
+    void analyzeHandsThePathOver();
+    void browsingKeepsTheFirstChoice();
+    void cancelChangesNothing();
+    void reopeningStartsFreshInTheCurrentFolder();
+    void analyzeAfterTheAnalyzerClosedShowsIt();
+    void unreadableFileIsReportedAndTheWindowCloses();
+    void unreadableFolderKeepsThePreviousOne();
+    void nameThatIsNotUtf8IsAnalyzed();
+
+private:
+    gui_test::ModalBoxWatcher boxes_;
+    QTemporaryDir dir_;
+    QString startFolder_;
+    QString oddFolder_;
+};
+
+void TestFileSelect::initTestCase() {
+    QDir d(dir_.path());
+    wave_files::write(dir_, QStringLiteral("a.wav"), wave_files::canonicalHeader(2, 44100, 16));
+    wave_files::write(dir_, QStringLiteral("B.WAV"), wave_files::canonicalHeader(1, 8000, 8));
+    wave_files::write(dir_, QStringLiteral("notes.txt"), "not listed");
+    for (const char *folder : {"sub", "odd", "doomed"})
+        QVERIFY(d.mkdir(QLatin1String(folder)));
+    wave_files::write(dir_, QStringLiteral("sub/c.wav"), wave_files::canonicalHeader(2, 22050, 16));
+    oddFolder_ = d.filePath(QStringLiteral("odd"));
+    const std::string odd = wave::toNativeName(oddFolder_) + "/\xFF\xFE.wav";
+    const int fd = ::open(odd.c_str(), O_CREAT | O_WRONLY, 0644);
+    QVERIFY(fd >= 0);
+    const QByteArray header = wave_files::canonicalHeader(1, 11025, 8);
+    QCOMPARE(::write(fd, header.constData(), header.size()), header.size());
+    ::close(fd);
+    // The program starts the window in its current folder; the test chooses that folder.
+    startFolder_ = QDir(dir_.path()).canonicalPath();
+    QVERIFY(QDir::setCurrent(startFolder_));
+}
+
+void TestFileSelect::cleanupTestCase() {
+    ::unlink((wave::toNativeName(oddFolder_) + "/\xFF\xFE.wav").c_str());
+}
+
+void TestFileSelect::cleanup() {
+    gui_test::closeAllWindows();
+    QVERIFY(boxes_.take().isEmpty());
+    QCOMPARE(QDir::currentPath(), startFolder_); // browsing never moves the program
+}
+
+void TestFileSelect::opensInTheCurrentFolder() {
+    const Selection s = openSelection();
+    QVERIFY(s.drive && s.dir && s.file && s.selected && s.analyze && s.cancel);
+    QCOMPARE(s.dir->property("path").toString(), startFolder_);
+    QCOMPARE(s.file->property("path").toString(), startFolder_);
+    QCOMPARE(fileNames(s.file), (QStringList{"a.wav", "B.WAV"}));
+    QVERIFY(s.file->selectedItems().isEmpty());
+    QCOMPARE(s.selected->text(), QString());
+    QCOMPARE(s.dir->currentItem()->data(0, Qt::UserRole).toString(), startFolder_);
+    QCOMPARE(s.dir->currentItem()->childCount(), 3); // doomed, odd, sub
+    QVERIFY(s.drive->count() >= 1);
+    QVERIFY(startFolder_.startsWith(s.drive->currentText()));
+}
+
+void TestFileSelect::layoutAndFocusOrder() {
+    const Selection s = openSelection();
+    QCOMPARE(s.window->windowTitle(), QStringLiteral("Open"));
+    QCOMPARE(s.window->size(), QSize(287, 205));
+    QCOMPARE(s.window->findChild<QLabel *>("Label2")->text(),
+             QStringLiteral("File type:  wave files (*.wav)"));
+    QCOMPARE(s.analyze->text(), QStringLiteral("Analyze"));
+    QCOMPARE(s.cancel->text(), QStringLiteral("Cancel"));
+    QVERIFY(!s.analyze->isDefault() && !s.analyze->autoDefault());
+    QVERIFY(!s.cancel->isDefault() && !s.cancel->autoDefault());
+    QVERIFY(QTest::qWaitForWindowActive(s.window));
+    QList<QWidget *> order{QApplication::focusWidget()};
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget();
+    }
+    const QList<QWidget *> expected{s.file, s.dir, s.drive, s.analyze, s.cancel, s.file};
+    QCOMPARE(order, expected);
+}
+
+void TestFileSelect::analyzeWithoutChoiceAsksForAFile() {
+    const Selection s = openSelection();
+    QTest::mouseClick(s.analyze, Qt::LeftButton);
+    const QList<gui_test::SeenBox> seen = boxes_.take();
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].text, QStringLiteral("Open file first."));
+    QCOMPARE(seen[0].title, QStringLiteral("Error"));
+    QCOMPARE(seen[0].icon, QMessageBox::Critical);
+    QVERIFY(!selectionClosed());
+    QCOMPARE(analyzerText("lblHz"), QString());
+}
+
+void TestFileSelect::choosingAFileShowsItsPath() {
+    const Selection s = openSelection();
+    clickFile(s.file, QStringLiteral("B.WAV"));
+    QCOMPARE(s.selected->text(), startFolder_ + QStringLiteral("/B.WAV"));
+    QTest::keyClick(s.file, Qt::Key_Up); // arrow keys choose too
+    QCOMPARE(s.selected->text(), startFolder_ + QStringLiteral("/a.wav"));
+}
+
+void TestFileSelect::analyzeHandsThePathOver() {
+    const Selection s = openSelection();
+    clickFile(s.file, QStringLiteral("a.wav"));
+    QTest::mouseClick(s.analyze, Qt::LeftButton);
+    QVERIFY(selectionClosed());
+    QCOMPARE(analyzerText("txtFile"), startFolder_ + QStringLiteral("/a.wav"));
+    QCOMPARE(analyzerText("lblHz"), QStringLiteral("44.1 KHz"));
+    QCOMPARE(analyzerText("lblChannels"), QStringLiteral("Stereo"));
+    QCOMPARE(analyzerText("lblBits"), QStringLiteral("16"));
+}
+
+void TestFileSelect::browsingKeepsTheFirstChoice() {
+    const Selection s = openSelection();
+    clickFile(s.file, QStringLiteral("B.WAV"));
+    doubleClickFolder(s.dir, QStringLiteral("sub"));
+    const QString sub = startFolder_ + QStringLiteral("/sub");
+    QCOMPARE(s.dir->property("path").toString(), sub);
+    QCOMPARE(s.file->property("path").toString(), sub);
+    QCOMPARE(fileNames(s.file), QStringList{"c.wav"});
+    QCOMPARE(s.selected->text(), startFolder_ + QStringLiteral("/B.WAV"));
+    QTest::mouseClick(s.analyze, Qt::LeftButton);
+    QCOMPARE(analyzerText("lblHz"), QStringLiteral("8 KHz"));
+
+    // And back up through the parent shown above.
+    const Selection again = openSelection();
+    doubleClickFolder(again.dir, QStringLiteral("sub"));
+    doubleClickFolder(again.dir, QDir(startFolder_).dirName());
+    QCOMPARE(fileNames(again.file), (QStringList{"a.wav", "B.WAV"}));
+}
+
+void TestFileSelect::cancelChangesNothing() {
+    const Selection s = openSelection();
+    clickFile(s.file, QStringLiteral("a.wav"));
+    QTest::mouseClick(s.cancel, Qt::LeftButton);
+    QVERIFY(selectionClosed());
+    QCOMPARE(analyzerText("txtFile"), QString());
+    QCOMPARE(analyzerText("lblHz"), QString());
+}
+
+void TestFileSelect::reopeningStartsFreshInTheCurrentFolder() {
+    Selection s = openSelection();
+    doubleClickFolder(s.dir, QStringLiteral("sub"));
+    clickFile(s.file, QStringLiteral("c.wav"));
+    QTest::mouseClick(s.cancel, Qt::LeftButton);
+    QVERIFY(selectionClosed());
+    s = openSelection();
+    QCOMPARE(s.dir->property("path").toString(), startFolder_);
+    QCOMPARE(fileNames(s.file), (QStringList{"a.wav", "B.WAV"}));
+    QCOMPARE(s.selected->text(), QString());
+}
+
+void TestFileSelect::analyzeAfterTheAnalyzerClosedShowsIt() {
+    const Selection s = openSelection();
+    gui_test::chooseMenuItem(ui::loaded<WavAnalMain>(), "exit");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!ui::loaded<WavAnalMain>());
+    clickFile(s.file, QStringLiteral("a.wav"));
+    QTest::mouseClick(s.analyze, Qt::LeftButton);
+    QVERIFY(ui::loaded<WavAnalMain>() && ui::loaded<WavAnalMain>()->isVisible());
+    QCOMPARE(analyzerText("lblHz"), QStringLiteral("44.1 KHz"));
+}
+
+void TestFileSelect::unreadableFileIsReportedAndTheWindowCloses() {
+    const QString path = wave_files::write(dir_, QStringLiteral("brief.wav"), "x");
+    const Selection s = openSelection();
+    clickFile(s.file, QStringLiteral("brief.wav"));
+    QVERIFY(QFile::remove(path)); // gone after it was listed
+    QTest::mouseClick(s.analyze, Qt::LeftButton);
+    const QList<gui_test::SeenBox> seen = boxes_.take();
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].text, QStringLiteral("Invalid wave file format"));
+    QVERIFY(selectionClosed());
+    QCOMPARE(analyzerText("txtFile"), startFolder_ + QStringLiteral("/brief.wav"));
+    QVERIFY(!QFileInfo::exists(path)); // nothing created in its place
+}
+
+void TestFileSelect::unreadableFolderKeepsThePreviousOne() {
+    const Selection s = openSelection();
+    QVERIFY(QDir(startFolder_).rmdir(QStringLiteral("doomed"))); // gone after it was listed
+    doubleClickFolder(s.dir, QStringLiteral("doomed"));
+    const QList<gui_test::SeenBox> seen = boxes_.take();
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].title, QStringLiteral("Error"));
+    QVERIFY2(seen[0].text.contains(QStringLiteral("doomed")), qPrintable(seen[0].text));
+    QCOMPARE(s.dir->property("path").toString(), startFolder_);
+    QCOMPARE(fileNames(s.file), (QStringList{"a.wav", "B.WAV"}));
+    QVERIFY(QDir(startFolder_).mkdir(QStringLiteral("doomed")));
+}
+
+void TestFileSelect::nameThatIsNotUtf8IsAnalyzed() {
+    const Selection s = openSelection();
+    doubleClickFolder(s.dir, QStringLiteral("odd"));
+    QCOMPARE(s.file->count(), 1);
+    const QString listed = s.file->item(0)->text();
+    clickFile(s.file, listed);
+    QTest::mouseClick(s.analyze, Qt::LeftButton);
+    QCOMPARE(wave::toNativeName(analyzerText("txtFile")),
+             wave::toNativeName(oddFolder_) + "/\xFF\xFE.wav");
+    QCOMPARE(analyzerText("lblHz"), QStringLiteral("11.025 KHz"));
+}
+
+ZENDREL_GUI_TEST_MAIN(TestFileSelect)
+#include "tst_file_select.moc"
