@@ -65,6 +65,8 @@ void chooseListItem(QComboBox *list, int index) {
 
 void typeIntoList(QComboBox *list, const QString &text) {
     QVERIFY(list && list->lineEdit());
+    // Click into the field first: completion, like a user's typing, needs the focus.
+    QTest::mouseClick(list->lineEdit(), Qt::LeftButton);
     list->lineEdit()->selectAll();
     QTest::keyClick(list->lineEdit(), Qt::Key_Backspace);
     if (!text.isEmpty())
