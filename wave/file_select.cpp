@@ -39,6 +39,15 @@ QString currentFolderOn(const QString &drive) {
     return wave::DriveOf(current) == drive ? current : drive;
 }
 
+// The folder list only indents; it never folds, so it draws no branch arrows.
+class FolderTree : public QTreeWidget {
+public:
+    using QTreeWidget::QTreeWidget;
+
+protected:
+    void drawBranches(QPainter *, const QRect &, const QModelIndex &) const override {}
+};
+
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect rect) {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
@@ -60,7 +69,7 @@ FileSelect::FileSelect(QWidget *parent) : QWidget(parent) {
     drive1_->setObjectName(QStringLiteral("Drive1"));
     drive1_->setGeometry(ui::twipsRect(120, 120, 2295, 315));
 
-    dir1_ = new QTreeWidget(this);
+    dir1_ = new FolderTree(this);
     dir1_->setObjectName(QStringLiteral("Dir1"));
     dir1_->setGeometry(ui::twipsRect(120, 480, 2295, 1665));
     dir1_->setHeaderHidden(true);
