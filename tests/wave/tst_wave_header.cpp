@@ -1,6 +1,5 @@
 #include <QtTest/QtTest>
 
-#include <QDataStream>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -18,18 +17,10 @@ namespace {
 
 // A chunk other than "fmt " first: the fixed offsets then land inside the list chunk.
 QByteArray listChunkFirst() {
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << std::int32_t{0};
-    out.writeRawData("WAVELIST", 8);
-    out << std::int32_t{26};
-    out.writeRawData("INFOISFT", 8);
-    out << std::int32_t{14};
-    out.writeRawData("Lavf58.76.100\0", 14);
-    bytes += wave_files::canonicalHeader(2, 44100, 16).mid(12);
-    return bytes;
+    const QByteArray canonical = wave_files::canonicalHeader(2, 44100, 16);
+    // "LIST", size 26, "INFO", "ISFT", size 14, "Lavf58.76.100" and a NUL.
+    const QByteArray list("LIST\x1A\0\0\0INFOISFT\x0E\0\0\0Lavf58.76.100\0", 34);
+    return canonical.left(12) + list + canonical.mid(12);
 }
 
 QByteArray withFields(QByteArray bytes, QByteArray channels, QByteArray rate, QByteArray bits) {
