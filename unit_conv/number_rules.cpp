@@ -5,6 +5,7 @@
 #include <cctype>
 #include <charconv>
 #include <climits>
+#include <limits>
 
 namespace unit_conv {
 
@@ -13,6 +14,20 @@ namespace {
 constexpr int kSignificantDigits = 15;
 constexpr int kRoundedDecimals = 10;
 constexpr std::size_t kDigitsPerGroup = 3;
+
+// NumberText writes the largest doubles rounded up to 15 digits, as 1.79769313486232E+308,
+// which lies above the largest double. Such texts must read back, so values up to it
+// (0.179769313486232 times 10 to the 309th) saturate to the largest double.
+constexpr long long kLargestWrittenMagnitude = 309;
+constexpr std::string_view kLargestWrittenDigits = "179769313486232";
+
+// Whether 0.<digits> <= 0.<limit>, both plain digit strings.
+bool significandAtMost(std::string digits, std::string limit) {
+    const std::size_t width = std::max(digits.size(), limit.size());
+    digits.resize(width, '0');
+    limit.resize(width, '0');
+    return digits <= limit;
+}
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -119,9 +134,14 @@ private:
         const auto firstNonZero = static_cast<long long>(digits_.find_first_not_of('0'));
         const long long magnitude = static_cast<long long>(pointPosition_) - firstNonZero +
                                     (exponentNegative_ ? -exponent_ : exponent_);
-        if (magnitude > 0)
-            return std::nullopt;
-        return negative_ ? -0.0 : 0.0;
+        if (magnitude <= 0)
+            return negative_ ? -0.0 : 0.0;
+        if (magnitude == kLargestWrittenMagnitude &&
+            significandAtMost(digits_.substr(static_cast<std::size_t>(firstNonZero)),
+                              std::string(kLargestWrittenDigits)))
+            return negative_ ? -std::numeric_limits<double>::max()
+                             : std::numeric_limits<double>::max();
+        return std::nullopt;
     }
 
     std::string_view text_;

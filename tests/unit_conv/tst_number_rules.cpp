@@ -62,6 +62,12 @@ void TestNumberRules::parseValueReads_data() {
     QTest::newRow("largest double")
         << "dot"
         << "1.7976931348623157E+308" << std::numeric_limits<double>::max();
+    QTest::newRow("largest double as written, rounded up to 15 digits")
+        << "dot"
+        << "1.79769313486232E+308" << std::numeric_limits<double>::max();
+    QTest::newRow("most negative double as written")
+        << "dot"
+        << "-1.79769313486232E+308" << -std::numeric_limits<double>::max();
     QTest::newRow("smallest subnormal")
         << "dot"
         << "4.94065645841247E-324" << std::numeric_limits<double>::denorm_min();
@@ -124,6 +130,8 @@ void TestNumberRules::parseValueFails_data() {
                                          << "1E3.5";
     QTest::newRow("beyond the largest double") << "dot"
                                                << "1E309";
+    QTest::newRow("just past the largest double as written") << "dot"
+                                                             << "1.79769313486233E+308";
     QTest::newRow("negative beyond range") << "dot"
                                            << "-1.8E+308";
     QTest::newRow("400 digits") << "dot"
@@ -242,6 +250,13 @@ void TestNumberRules::numberTextReadsBack() {
         // Half the samples are arbitrary bit patterns, half spread evenly over magnitudes.
         double value = i % 2 ? std::bit_cast<double>(random())
                              : mantissas(random) * std::pow(10.0, exponents(random));
+        // The extremes first: the largest doubles are written rounded up past the range.
+        constexpr double extremes[] = {std::numeric_limits<double>::max(),
+                                       std::nextafter(std::numeric_limits<double>::max(), 0.0),
+                                       std::numeric_limits<double>::min(),
+                                       std::numeric_limits<double>::denorm_min()};
+        if (i < static_cast<int>(std::size(extremes)))
+            value = extremes[i];
         if (!std::isfinite(value))
             continue;
         if (i % 3 == 0)
@@ -250,9 +265,14 @@ void TestNumberRules::numberTextReadsBack() {
         const std::optional<double> read = ParseValue(text, seps);
         QVERIFY2(read.has_value(), text.c_str());
         bool ok = false;
-        const double shown =
+        double shown =
             QString::fromStdString(text).replace(decimal, QStringLiteral(".")).toDouble(&ok);
-        QVERIFY2(ok, text.c_str());
+        if (!ok) {
+            // Only the largest doubles are shown rounded up past the range, and they stand
+            // for the largest double.
+            QVERIFY2(std::fabs(value) > 1.797693134862315e308, text.c_str());
+            shown = std::copysign(std::numeric_limits<double>::max(), value);
+        }
         QVERIFY2(*read == shown, text.c_str());
         // Half a unit of the 15th digit plus the rounding of the reading; subnormals hold
         // fewer digits than 15.
