@@ -12,11 +12,18 @@
 
 #include <cstdio>
 
+#include <QLineEdit>
+#include <QTest>
+
 #include "app/plim_main.h"
+#include "calendar/frm_calendar.h"
+#include "calendar/today.h"
 #include "dialer/cc_code.h"
 #include "dialer/cc_help.h"
 #include "ui/application_setup.h"
 #include "ui/window_registry.h"
+#include "unit_conv/u_conv.h"
+#include "unit_conv/uc_help.h"
 
 namespace {
 
@@ -59,6 +66,21 @@ void takeAll() {
     save(dialer, QStringLiteral("cc_code"));
     trigger(dialer, "mnuHelp");
     save(ui::load<CcHelp>(), QStringLiteral("cc_help"));
+
+    UConv &converter = ui::show<UConv>();
+    QTest::keyClicks(child<QLineEdit>(converter, "cm"), QStringLiteral("180"));
+    child<QAbstractButton>(converter, "convert_l")->click();
+    save(converter, QStringLiteral("u_conv"));
+    trigger(converter, "mnuHelp");
+    save(ui::load<UcHelp>(), QStringLiteral("uc_help"));
+
+    // A fixed day, so that the pictures do not change with the date they are made on.
+    calendar::pinToday(QDate(2026, 12, 7));
+    FrmCalendar &calendar = ui::show<FrmCalendar>();
+    save(calendar, QStringLiteral("frmCalendar"));
+    choose(child<QComboBox>(calendar, "YearList"), 2022 - 1000);
+    choose(child<QComboBox>(calendar, "MonthList"), 0);
+    save(calendar, QStringLiteral("frmCalendar_january_2022"));
 
     QApplication::closeAllWindows();
 }
