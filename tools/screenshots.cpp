@@ -12,7 +12,10 @@
 
 #include <cstdio>
 
+#include <QDataStream>
+#include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 
 #include "app/plim_main.h"
@@ -24,6 +27,8 @@
 #include "ui/window_registry.h"
 #include "unit_conv/u_conv.h"
 #include "unit_conv/uc_help.h"
+#include "wave/file_select.h"
+#include "wave/wav_anal_main.h"
 
 namespace {
 
@@ -55,6 +60,32 @@ void choose(QComboBox *list, int index) {
     emit list->activated(index);
 }
 
+// A canonical 44-byte header: PCM, stereo, 44100 Hz, 16 bits.
+QByteArray stereoCdHeader() {
+    QByteArray header;
+    QDataStream out(&header, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(2) << quint32(44100) << quint32(176400)
+        << quint16(4) << quint16(16);
+    out.writeRawData("data", 4);
+    out << quint32(0);
+    return header;
+}
+
+// A small folder of recordings for the selection window to show.
+void makeRecordings(const QDir &folder) {
+    folder.mkpath(QStringLiteral("Interviews"));
+    folder.mkpath(QStringLiteral("Music"));
+    for (const char *name : {"birdsong.wav", "doorbell.wav", "Piano take 3.WAV", "notes.txt"}) {
+        QFile file(folder.filePath(QLatin1String(name)));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(stereoCdHeader());
+    }
+}
+
 void takeAll() {
     PlimMain &main = ui::show<PlimMain>();
     save(main, QStringLiteral("plim_main"));
@@ -82,6 +113,25 @@ void takeAll() {
     choose(child<QComboBox>(calendar, "MonthList"), 0);
     save(calendar, QStringLiteral("frmCalendar_january_2022"));
 
+    // The selection window starts in the current folder, so browse a made-up one.
+    // A fixed place, so that the pictures do not change from one run to the next.
+    QDir scratch(QDir::temp().filePath(QStringLiteral("zendrel-pictures")));
+    scratch.removeRecursively();
+    const QDir recordings(scratch.filePath(QStringLiteral("Recordings")));
+    makeRecordings(recordings);
+    QDir::setCurrent(recordings.path());
+    WavAnalMain &analyzer = ui::show<WavAnalMain>();
+    trigger(analyzer, "file_open");
+    FileSelect &selection = ui::load<FileSelect>();
+    auto *files = child<QListWidget>(selection, "File1");
+    files->setCurrentRow(0);
+    files->item(0)->setSelected(true);
+    save(selection, QStringLiteral("File_select"));
+    child<QAbstractButton>(selection, "analyze")->click();
+    save(analyzer, QStringLiteral("wav_anal_main"));
+    QDir::setCurrent(QDir::tempPath());
+    scratch.removeRecursively();
+
     QApplication::closeAllWindows();
 }
 
@@ -93,7 +143,7 @@ int main(int argc, char *argv[]) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
         return 2;
     }
-    outputDir.setPath(QString::fromLocal8Bit(argv[1]));
+    outputDir.setPath(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
     outputDir.mkpath(QStringLiteral("."));
     ui::setUpApplication();
     QTimer::singleShot(0, [] {
