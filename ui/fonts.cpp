@@ -5,36 +5,38 @@
 namespace ui {
 
 namespace {
-constexpr double kDesignedPointSize = 8.25;
-}
 
-QFont dialogFont() {
+constexpr double kDesignedPointSize = 8.25;
+
+// The first installed family wins; the style hint picks a like font when none is.
+QFont designedFont(const QStringList &families, QFont::StyleHint hint) {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Shell Dlg 2"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arimo"), QStringLiteral("Arial"),
-                      QStringLiteral("Helvetica")});
-    font.setStyleHint(QFont::SansSerif);
+    font.setFamilies(families);
+    font.setStyleHint(hint);
+    font.setFixedPitch(hint == QFont::TypeWriter);
     font.setPointSizeF(kDesignedPointSize);
     return font;
+}
+
+} // namespace
+
+QFont dialogFont() {
+    return designedFont({QStringLiteral("MS Shell Dlg 2"), QStringLiteral("Liberation Sans"),
+                         QStringLiteral("Arimo"), QStringLiteral("Arial"),
+                         QStringLiteral("Helvetica")},
+                        QFont::SansSerif);
 }
 
 QFont verdanaFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(kDesignedPointSize);
-    return font;
+    return designedFont({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                         QStringLiteral("Liberation Sans"), QStringLiteral("Arial")},
+                        QFont::SansSerif);
 }
 
 QFont courierNewFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
-                      QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Monospace")});
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPointSizeF(kDesignedPointSize);
-    return font;
+    return designedFont({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                         QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Monospace")},
+                        QFont::TypeWriter);
 }
 
 } // namespace ui
