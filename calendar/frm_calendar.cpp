@@ -4,11 +4,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 
 #include <algorithm>
 
 #include "calendar/today.h"
 #include "calendar/typed_month_year.h"
+#include "ui/accessible_names.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/labels.h"
@@ -71,6 +73,12 @@ calendar::Date toDate(QDate date) {
     return {date.year(), date.month(), date.day()};
 }
 
+// What a screen reader says for a day cell: the whole date, in the window's language.
+QString spokenDate(QDate date) {
+    return QLocale(QLocale::English, QLocale::UnitedStates)
+        .toString(date, QStringLiteral("dddd d MMMM yyyy"));
+}
+
 } // namespace
 
 FrmCalendar::FrmCalendar(QWidget *parent) : QMainWindow(parent) {
@@ -108,13 +116,15 @@ FrmCalendar::FrmCalendar(QWidget *parent) : QMainWindow(parent) {
         dateLabel_[i]->setFont(verdana);
     }
 
-    ui::makeLabel(frame, "Label11", QStringLiteral("Month"), ui::twipsRect(480, 3120, 615, 255),
-                  Qt::AlignRight);
+    QLabel *monthLabel = ui::makeLabel(frame, "Label11", QStringLiteral("Month"),
+                                       ui::twipsRect(480, 3120, 615, 255), Qt::AlignRight);
     monthList_ = makeNumberList(frame, "MonthList", 1, 12, ui::twipsRect(1200, 3000, 615, 315));
-    ui::makeLabel(frame, "Label10", QStringLiteral("Year"), ui::twipsRect(2040, 3120, 495, 255),
-                  Qt::AlignRight);
+    ui::nameAfterLabel(monthList_, monthLabel);
+    QLabel *yearLabel = ui::makeLabel(frame, "Label10", QStringLiteral("Year"),
+                                      ui::twipsRect(2040, 3120, 495, 255), Qt::AlignRight);
     yearList_ = makeNumberList(frame, "YearList", kFirstListedYear, kLastListedYear,
                                ui::twipsRect(2640, 3000, 735, 315));
+    ui::nameAfterLabel(yearList_, yearLabel);
 
     // Choosing an item, even the one already chosen, lays the month out again; so does
     // Enter in a field, the keyboard's way of confirming a typed month or year.
@@ -141,16 +151,21 @@ void FrmCalendar::FillCalendar() {
         calendar::LayoutMonth(shownDate_.month(), shownDate_.year(), toDate(calendar::today()));
     firstWeekday_ = layout.firstWeekday;
     const QColor light = cellBackground();
+    // Cell firstWeekday - 1 holds day 1.
+    const QDate beforeCell0 =
+        QDate(shownDate_.year(), shownDate_.month(), 1).addDays(-firstWeekday_ + 1);
     for (std::size_t i = 0; i < dateLabel_.size(); ++i) {
         const calendar::CellState &cell = layout.cells[i];
         QLabel *label = dateLabel_[i];
         if (!cell.visible) {
             label->hide();
+            label->setAccessibleName(QString());
             continue;
         }
         ui::setBackground(label,
                           cell.background == calendar::Background::White ? Qt::white : light);
         label->setText(QString::fromStdString(cell.caption));
+        label->setAccessibleName(spokenDate(beforeCell0.addDays(static_cast<qint64>(i))));
         label->show();
     }
     HighlightToday();
@@ -159,8 +174,12 @@ void FrmCalendar::FillCalendar() {
 void FrmCalendar::HighlightToday() {
     const std::optional<std::size_t> cell = calendar::todayCell(
         shownDate_.month(), shownDate_.year(), firstWeekday_, toDate(calendar::today()));
-    if (cell)
-        ui::setBackground(dateLabel_[*cell], Qt::white);
+    if (cell) {
+        QLabel *label = dateLabel_[*cell];
+        ui::setBackground(label, Qt::white);
+        // White alone is lost on a listener.
+        label->setAccessibleName(spokenDate(calendar::today()) + QStringLiteral(", today"));
+    }
 }
 
 void FrmCalendar::MonthList_Click() {

@@ -10,6 +10,7 @@
 #include "dialer/cc_help.h"
 #include "dialer/compose_dial_prefix.h"
 #include "dialer/dialing_tables.h"
+#include "ui/accessible_names.h"
 #include "ui/colours.h"
 #include "ui/labels.h"
 #include "ui/twips.h"
@@ -61,22 +62,25 @@ CcCode::CcCode(QWidget *parent) : QMainWindow(parent) {
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(ui::twipsRect(120, 120, 6015, 1815));
 
-    ui::makeLabel(frame, "Label6", QStringLiteral("Source country"),
-                  ui::twipsRect(240, 360, 2415, 255), Qt::AlignHCenter);
+    QLabel *srcLabel = ui::makeLabel(frame, "Label6", QStringLiteral("Source country"),
+                                     ui::twipsRect(240, 360, 2415, 255), Qt::AlignHCenter);
     src_ = makeCountryList(frame, "src", dialer::SourceAccessCodes,
                            QStringLiteral("Select Source Country"),
                            ui::twipsRect(240, 600, 2655, 315));
-    ui::makeLabel(frame, "Label5", QStringLiteral("Destination country"),
-                  ui::twipsRect(3120, 360, 2415, 255), Qt::AlignHCenter);
+    ui::nameAfterLabel(src_, srcLabel);
+    QLabel *destLabel = ui::makeLabel(frame, "Label5", QStringLiteral("Destination country"),
+                                      ui::twipsRect(3120, 360, 2415, 255), Qt::AlignHCenter);
     dest_ = makeCountryList(frame, "dest", dialer::DestinationCodes,
                             QStringLiteral("Select Destination Country"),
                             ui::twipsRect(3120, 600, 2655, 315));
-    ui::makeLabel(frame, "Label4", QStringLiteral("Dial this number first "),
-                  ui::twipsRect(2160, 1080, 1695, 255), Qt::AlignHCenter);
+    ui::nameAfterLabel(dest_, destLabel);
+    QLabel *outLabel = ui::makeLabel(frame, "Label4", QStringLiteral("Dial this number first "),
+                                     ui::twipsRect(2160, 1080, 1695, 255), Qt::AlignHCenter);
 
     out_ = new QLineEdit(frame);
     out_->setObjectName(QStringLiteral("out"));
     out_->setGeometry(ui::twipsRect(2280, 1320, 1455, 285));
+    ui::nameAfterLabel(out_, outLabel);
 
     auto *submit = new QPushButton(QStringLiteral("Submit"), frame);
     submit->setObjectName(QStringLiteral("Submit"));

@@ -50,6 +50,7 @@ CcHelp::CcHelp(QWidget *parent) : QMainWindow(parent) {
     // Larger than the client area on purpose: the window cuts off its right and bottom edges.
     QPlainTextEdit *text =
         ui::makeHelpText(client, ui::twipsRect(0, 0, 5895, 6495), ui::courierNewFont(), kHelpLines);
+    text->setAccessibleName(QStringLiteral("Help"));
     text->setFocus();
     ui::placeClientArea(this, ui::twipsPoint(9645, 330));
 }

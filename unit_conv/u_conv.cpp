@@ -9,6 +9,7 @@
 #include <array>
 #include <limits>
 
+#include "ui/accessible_names.h"
 #include "ui/colours.h"
 #include "ui/labels.h"
 #include "ui/twips.h"
@@ -43,7 +44,10 @@ QLineEdit *makeUnitBox(QWidget *frameWidget, const layout::Frame &frame,
                                   design.labelWidth, layout::kLabelHeight),
                           design.labelAlignment);
         label->setTextFormat(Qt::PlainText); // the pair's caption keeps its runs of blanks
+        ui::nameAfterLabel(box, label);
     }
+    if (design.spokenName)
+        ui::setSpokenName(box, QLatin1String(design.spokenName));
     return box;
 }
 
@@ -82,6 +86,9 @@ UConv::UConv(QWidget *parent) : QMainWindow(parent) {
         button->setGeometry(
             inFrame(frame, design.left, design.top, layout::kButtonWidth, layout::kButtonHeight));
         button->setAutoDefault(false); // Enter and Escape trigger nothing
+        // Five buttons share each caption; the description tells the rows apart.
+        button->setAccessibleDescription(QStringLiteral("%1 %2").arg(QLatin1String(design.caption),
+                                                                     QLatin1String(frame.caption)));
     }
     connectButton("convert_l", &UConv::convert_l_Click);
     connectButton("convert_a", &UConv::convert_a_Click);

@@ -34,6 +34,9 @@ struct UnitBox {
     int left, top;
     int labelLeft, labelWidth;
     Qt::Alignment labelAlignment;
+    // What a screen reader calls the box where its caption alone does not tell it apart;
+    // null: the caption.
+    const char *spokenName = nullptr;
 };
 inline constexpr int kBoxWidth = 1215;
 inline constexpr int kBoxHeight = 285;
@@ -54,9 +57,10 @@ constexpr UnitBox centred(Category category, const char *name, const char *label
 }
 
 constexpr UnitBox leftAligned(Category category, const char *name, const char *label,
-                              const char *caption, int left, int top, int labelLeft,
-                              int labelWidth) {
-    return {category, name, label, caption, left, top, labelLeft, labelWidth, Qt::AlignLeft};
+                              const char *caption, int left, int top, int labelLeft, int labelWidth,
+                              const char *spokenName = nullptr) {
+    return {category, name,      label,      caption,       left,
+            top,      labelLeft, labelWidth, Qt::AlignLeft, spokenName};
 }
 
 // Within each category in the order Convert examines the boxes.
@@ -68,10 +72,11 @@ inline constexpr std::array kUnitBoxes{
     centred(Length, "foot", "Label5", "foot", 5520, 720),
     centred(Length, "yard", "Label6", "yard", 6840, 720),
     centred(Length, "mile", "Label7", "mile", 8160, 720),
-    // The pair shares one wide label; the other box's label is a null name.
+    // The pair shares one wide label; the other box's label is a null name. Their spoken
+    // names keep them apart from the "foot" and "inch" boxes above.
     leftAligned(Length, "feet_c", "Label28", "         {feet           +          inch}", 6840,
-                1320, 6840, 2535),
-    leftAligned(Length, "inch_c", nullptr, nullptr, 8160, 1320, 0, 0),
+                1320, 6840, 2535, "{feet + inch} feet"),
+    leftAligned(Length, "inch_c", nullptr, nullptr, 8160, 1320, 0, 0, "{feet + inch} inch"),
     centred(Area, "m2", "Label14", "sq. m", 240, 2520),
     centred(Area, "km2", "Label13", "sq. km", 1560, 2520),
     centred(Area, "tsubo", "Label12", "Tsubo", 2880, 2520),

@@ -43,6 +43,7 @@ UcHelp::UcHelp(QWidget *parent) : QMainWindow(parent) {
     // Larger than the client area on purpose: the window cuts off its right and bottom edges.
     QPlainTextEdit *text =
         ui::makeHelpText(client, ui::twipsRect(0, 0, 5895, 4215), ui::verdanaFont(), kHelpLines);
+    text->setAccessibleName(QStringLiteral("Help"));
     text->setFocus();
     ui::placeClientArea(this, ui::twipsPoint(9480, 330));
 }

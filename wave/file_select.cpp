@@ -68,6 +68,8 @@ FileSelect::FileSelect(QWidget *parent) : QWidget(parent) {
     drive1_ = new QComboBox(this);
     drive1_->setObjectName(QStringLiteral("Drive1"));
     drive1_->setGeometry(ui::twipsRect(120, 120, 2295, 315));
+    // No caption stands beside the three lists; these names tell a screen reader which is which.
+    drive1_->setAccessibleName(QStringLiteral("Drive"));
 
     dir1_ = new FolderTree(this);
     dir1_->setObjectName(QStringLiteral("Dir1"));
@@ -78,11 +80,13 @@ FileSelect::FileSelect(QWidget *parent) : QWidget(parent) {
     dir1_->setExpandsOnDoubleClick(false);
     dir1_->setUniformRowHeights(true);
     dir1_->setIndentation(8);
+    dir1_->setAccessibleName(QStringLiteral("Folder"));
 
     file1_ = new QListWidget(this);
     file1_->setObjectName(QStringLiteral("File1"));
     file1_->setGeometry(ui::twipsRect(2520, 120, 1695, 2040));
     file1_->setUniformItemSizes(true);
+    file1_->setAccessibleName(QStringLiteral("Files"));
 
     selectedFile_ = new QLabel(this);
     selectedFile_->setObjectName(QStringLiteral("selected_file"));
@@ -171,6 +175,9 @@ bool FileSelect::openFolder(const QString &folder) {
     fillFolderList(folder, listing.subfolders);
     file1_->clear();
     file1_->addItems(listing.waveFiles);
+    // No current entry until the user picks one: otherwise the list makes its first entry
+    // current, unselected, on gaining the focus, and the first Down selects the second.
+    file1_->setCurrentIndex(QModelIndex());
     file1_->setProperty(kPathProperty, folder);
     return true;
 }

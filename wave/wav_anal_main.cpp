@@ -25,7 +25,8 @@ QAction *addItem(QMenu *menu, const char *name, const QString &caption) {
     return action;
 }
 
-// A caption above its value box; both centred, the box with a single-line border.
+// A caption above its value box; both centred, the box with a single-line border. A screen
+// reader names the box by its caption and reads the value as its description.
 QLabel *addValue(QWidget *frame, const char *captionName, const QString &caption,
                  const char *valueName, int left, int top) {
     ui::makeLabel(frame, captionName, caption, ui::twipsRect(left, top, 1455, 255),
@@ -35,7 +36,13 @@ QLabel *addValue(QWidget *frame, const char *captionName, const QString &caption
     value->setGeometry(ui::twipsRect(left, top + 240, 1455, 255));
     value->setAlignment(Qt::AlignCenter);
     value->setFrameStyle(QFrame::Box | QFrame::Plain);
+    value->setAccessibleName(caption);
     return value;
+}
+
+void showValue(QLabel *value, const QString &text) {
+    value->setText(text);
+    value->setAccessibleDescription(text);
 }
 
 } // namespace
@@ -61,6 +68,7 @@ WavAnalMain::WavAnalMain(QWidget *parent) : QMainWindow(parent) {
     txtFile_ = new QLineEdit(fileFrame);
     txtFile_->setObjectName(QStringLiteral("txtFile"));
     txtFile_->setGeometry(ui::twipsRect(120, 240, 3015, 285));
+    txtFile_->setAccessibleName(fileFrame->title());
 
     auto *headerFrame = new QGroupBox(QStringLiteral("Header Information"), client);
     headerFrame->setObjectName(QStringLiteral("Frame2"));
@@ -82,9 +90,9 @@ void WavAnalMain::AnalyzeWaveFile(const QString &path) {
         ui::showError(this, QStringLiteral("Invalid wave file format"));
         return;
     }
-    lblChannels_->setText(wave::ChannelsText(info->channels));
-    lblHz_->setText(wave::FrequencyText(info->sampleRate, QLocale().decimalPoint()));
-    lblBits_->setText(wave::BitsText(info->bitsPerSample));
+    showValue(lblChannels_, wave::ChannelsText(info->channels));
+    showValue(lblHz_, wave::FrequencyText(info->sampleRate, QLocale().decimalPoint()));
+    showValue(lblBits_, wave::BitsText(info->bitsPerSample));
 }
 
 void WavAnalMain::setFileText(const QString &path) {

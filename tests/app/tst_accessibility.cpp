@@ -1,0 +1,408 @@
+#include <QtTest/QtTest>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QtEndian>
+
+#include "calendar/frm_calendar.h"
+#include "calendar/today.h"
+#include "dialer/cc_code.h"
+#include "dialer/cc_help.h"
+#include "tests/support/gui_test.h"
+#include "ui/window_registry.h"
+#include "unit_conv/u_conv.h"
+#include "unit_conv/uc_help.h"
+#include "wave/file_select.h"
+#include "wave/wav_anal_main.h"
+
+namespace {
+
+QWidget *openWindow(const QString &name) {
+    if (name == QLatin1String("u_conv"))
+        return &ui::show<UConv>();
+    if (name == QLatin1String("uc_help"))
+        return &ui::show<UcHelp>();
+    if (name == QLatin1String("cc_code"))
+        return &ui::show<CcCode>();
+    if (name == QLatin1String("cc_help"))
+        return &ui::show<CcHelp>();
+    if (name == QLatin1String("frmCalendar"))
+        return &ui::show<FrmCalendar>();
+    if (name == QLatin1String("wav_anal_main"))
+        return &ui::show<WavAnalMain>();
+    if (name == QLatin1String("File_select"))
+        return &ui::show<FileSelect>();
+    return nullptr;
+}
+
+QAccessibleInterface *accessible(QWidget *widget) {
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+// The name a screen reader announces for `control`. An editable list holds the focus in
+// its field, which is what gets announced; Qt on Linux names a list without a field by its
+// current text, so there only the name the list was given can be checked.
+QString announcedName(QWidget *control) {
+    if (auto *list = qobject_cast<QComboBox *>(control)) {
+        if (!list->lineEdit())
+            return list->accessibleName();
+        control = list->lineEdit();
+    }
+    return accessible(control)->text(QAccessible::Name);
+}
+
+// The control that has the keyboard focus: an editable list rather than its field.
+QString focusedControl() {
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus)
+        return QStringLiteral("<none>");
+    if (qobject_cast<QComboBox *>(focus->parentWidget()))
+        focus = focus->parentWidget();
+    return focus->objectName();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Only the three fields the analyzer reads are filled in.
+QByteArray waveHeader(qint16 channels, qint32 sampleRate, qint16 bitsPerSample) {
+    QByteArray header(44, '\0');
+    qToLittleEndian(channels, header.data() + 22);
+    qToLittleEndian(sampleRate, header.data() + 24);
+    qToLittleEndian(bitsPerSample, header.data() + 34);
+    return header;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void controlsAreNamed_data();
+    void controlsAreNamed();
+    void captionsLabelTheirControls_data();
+    void captionsLabelTheirControls();
+    void converterButtonsTellTheirRow_data();
+    void converterButtonsTellTheirRow();
+    void dayCellsSpeakTheirDate_data();
+    void dayCellsSpeakTheirDate();
+    void analyzerValuesStayAudible();
+    void tabWalksTheDesignedOrder_data();
+    void tabWalksTheDesignedOrder();
+    void downSelectsTheFirstFile_data();
+    void downSelectsTheFirstFile();
+
+private:
+    gui_test::ModalBoxWatcher boxes_;
+    QTemporaryDir dir_;
+};
+
+void TestAccessibility::initTestCase() {
+    QVERIFY(dir_.isValid());
+    QDir folder(dir_.path());
+    QVERIFY(folder.mkdir(QStringLiteral("sub")));
+    for (const char *name : {"a.wav", "b.wav", "sub/c.wav", "sub/d.wav"})
+        writeFile(folder.filePath(QLatin1String(name)), waveHeader(2, 44100, 16));
+    // The selection window starts in the program's current folder.
+    QVERIFY(QDir::setCurrent(QDir(dir_.path()).canonicalPath()));
+    calendar::pinToday(QDate(2026, 12, 7));
+}
+
+void TestAccessibility::cleanup() {
+    gui_test::closeAllWindows();
+    QVERIFY(boxes_.take().isEmpty());
+}
+
+void TestAccessibility::controlsAreNamed_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    const auto row = [](const char *window, const char *control, const char *name) {
+        QTest::addRow("%s %s", window, control)
+            << QString::fromLatin1(window) << QString::fromLatin1(control)
+            << QString::fromLatin1(name);
+    };
+    const char *const units[][2] = {
+        {"cm", "cm"},
+        {"m", "m"},
+        {"km", "km"},
+        {"inch", "inch"},
+        {"foot", "foot"},
+        {"yard", "yard"},
+        {"mile", "mile"},
+        {"m2", "sq. m"},
+        {"km2", "sq. km"},
+        {"tsubo", "Tsubo"},
+        {"ft2", "sq. ft"},
+        {"yd2", "sq. yd"},
+        {"ha", "ha"},
+        {"acre", "acre"},
+        {"l", "litter"},
+        {"gal", "gallon"},
+        {"qt", "quart"},
+        {"pt", "pint"},
+        {"floz", "fluid ounce"},
+        {"go", "Go"},
+        {"sho", "Sho"},
+        {"g", "g"},
+        {"kg", "kg"},
+        {"oz", "oz"},
+        {"lb", "lb"},
+        {"dc", "Degrees of Celcius"},
+        {"df", "Degrees of Fahrenheit"},
+        {"feet_c", "{feet + inch} feet"},
+        {"inch_c", "{feet + inch} inch"},
+    };
+    for (const auto &unit : units)
+        row("u_conv", unit[0], unit[1]);
+    row("uc_help", "Text1", "Help");
+    row("cc_code", "src", "Source country");
+    row("cc_code", "dest", "Destination country");
+    row("cc_code", "out", "Dial this number first");
+    row("cc_help", "Text1", "Help");
+    row("frmCalendar", "MonthList", "Month");
+    row("frmCalendar", "YearList", "Year");
+    row("wav_anal_main", "txtFile", "Filename");
+    row("wav_anal_main", "lblHz", "Sampling frequency");
+    row("wav_anal_main", "lblChannels", "Channels");
+    row("wav_anal_main", "lblBits", "Bits per sample");
+    row("File_select", "Drive1", "Drive");
+    row("File_select", "Dir1", "Folder");
+    row("File_select", "File1", "Files");
+}
+
+void TestAccessibility::controlsAreNamed() {
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QWidget *shown = openWindow(window);
+    auto *widget = shown->findChild<QWidget *>(control);
+    QVERIFY(widget);
+    QCOMPARE(announcedName(widget), name);
+}
+
+void TestAccessibility::captionsLabelTheirControls_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("cm box") << "u_conv"
+                            << "cm"
+                            << "Label1";
+    QTest::newRow("fluid ounce box") << "u_conv"
+                                     << "floz"
+                                     << "Label19";
+    QTest::newRow("feet of the pair") << "u_conv"
+                                      << "feet_c"
+                                      << "Label28";
+    QTest::newRow("source list") << "cc_code"
+                                 << "src"
+                                 << "Label6";
+    QTest::newRow("destination list") << "cc_code"
+                                      << "dest"
+                                      << "Label5";
+    QTest::newRow("result box") << "cc_code"
+                                << "out"
+                                << "Label4";
+    QTest::newRow("month list") << "frmCalendar"
+                                << "MonthList"
+                                << "Label11";
+    QTest::newRow("year list") << "frmCalendar"
+                               << "YearList"
+                               << "Label10";
+}
+
+// Screen readers on Linux name a list by the label that the labelled-by relation points to.
+// The caption must still show exactly as before.
+void TestAccessibility::captionsLabelTheirControls() {
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QString, label);
+    QWidget *shown = openWindow(window);
+    auto *widget = shown->findChild<QWidget *>(control);
+    auto *caption = shown->findChild<QLabel *>(label);
+    QVERIFY(widget && caption);
+    const QString captionBefore = caption->text();
+    QStringList labelledBy;
+    for (const auto &relation : accessible(widget)->relations(QAccessible::Label))
+        labelledBy << relation.first->object()->objectName();
+    QVERIFY2(labelledBy.contains(label), qPrintable(labelledBy.join(QLatin1Char(' '))));
+    QCOMPARE(caption->text(), captionBefore);
+    QVERIFY(!caption->text().contains(QLatin1Char('&')));
+}
+
+void TestAccessibility::converterButtonsTellTheirRow_data() {
+    QTest::addColumn<QString>("clear");
+    QTest::addColumn<QString>("convert");
+    QTest::addColumn<QString>("row");
+    QTest::newRow("length") << "clear_l"
+                            << "convert_l"
+                            << "Length/Distance";
+    QTest::newRow("area") << "clear_a"
+                          << "convert_a"
+                          << "Area";
+    QTest::newRow("volume") << "clear_v"
+                            << "convert_v"
+                            << "Volume";
+    QTest::newRow("weight") << "clear_w"
+                            << "convert_w"
+                            << "Weight";
+    QTest::newRow("temperature") << "clear_t"
+                                 << "convert_t"
+                                 << "Temperature";
+}
+
+void TestAccessibility::converterButtonsTellTheirRow() {
+    QFETCH(QString, clear);
+    QFETCH(QString, convert);
+    QFETCH(QString, row);
+    QWidget *window = openWindow(QStringLiteral("u_conv"));
+    QAccessibleInterface *clearButton = accessible(window->findChild<QWidget *>(clear));
+    QAccessibleInterface *convertButton = accessible(window->findChild<QWidget *>(convert));
+    QCOMPARE(clearButton->text(QAccessible::Name), QStringLiteral("Clear"));
+    QCOMPARE(clearButton->text(QAccessible::Description), QStringLiteral("Clear ") + row);
+    QCOMPARE(convertButton->text(QAccessible::Name), QStringLiteral("Convert"));
+    QCOMPARE(convertButton->text(QAccessible::Description), QStringLiteral("Convert ") + row);
+}
+
+void TestAccessibility::dayCellsSpeakTheirDate_data() {
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("first day") << 12 << 2026 << 2 << "Tuesday 1 December 2026";
+    QTest::newRow("today") << 12 << 2026 << 8 << "Monday 7 December 2026, today";
+    QTest::newRow("last day") << 12 << 2026 << 32 << "Thursday 31 December 2026";
+    QTest::newRow("hidden cell says nothing") << 12 << 2026 << 0 << "";
+    QTest::newRow("today's place in another year") << 12 << 2025 << 8 << "Monday 8 December 2025";
+    QTest::newRow("all cells used") << 1 << 2022 << 36 << "Monday 31 January 2022";
+    QTest::newRow("leap day") << 2 << 2000 << 30 << "Tuesday 29 February 2000";
+}
+
+void TestAccessibility::dayCellsSpeakTheirDate() {
+    QFETCH(int, month);
+    QFETCH(int, year);
+    QFETCH(int, cell);
+    QFETCH(QString, name);
+    QWidget *window = openWindow(QStringLiteral("frmCalendar"));
+    // Through a month with other names, so that every row checks a laid-out month.
+    gui_test::chooseListItem(window->findChild<QComboBox *>(QStringLiteral("YearList")),
+                             year - 1000);
+    gui_test::chooseListItem(window->findChild<QComboBox *>(QStringLiteral("MonthList")),
+                             month - 1);
+    auto *label = window->findChild<QLabel *>(QStringLiteral("dateLabel_%1").arg(cell));
+    QVERIFY(label);
+    QCOMPARE(label->isVisibleTo(window), !name.isEmpty());
+    if (!name.isEmpty())
+        QCOMPARE(accessible(label)->text(QAccessible::Name), name);
+}
+
+// The value boxes are named by their headings; the value itself must still reach the
+// listener.
+void TestAccessibility::analyzerValuesStayAudible() {
+    auto *window = static_cast<WavAnalMain *>(openWindow(QStringLiteral("wav_anal_main")));
+    window->AnalyzeWaveFile(QDir(dir_.path()).filePath(QStringLiteral("a.wav")));
+    const std::pair<const char *, const char *> expected[] = {
+        {"lblHz", "44.1 KHz"}, {"lblChannels", "Stereo"}, {"lblBits", "16"}};
+    for (const auto &[name, value] : expected) {
+        auto *label = window->findChild<QLabel *>(QLatin1String(name));
+        QCOMPARE(label->text(), QLatin1String(value));
+        QCOMPARE(accessible(label)->text(QAccessible::Description), QLatin1String(value));
+    }
+}
+
+void TestAccessibility::tabWalksTheDesignedOrder_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("converter") << "u_conv"
+                               << QStringList{
+                                      "cm",      "m",         "km",        "inch",      "foot",
+                                      "yard",    "mile",      "clear_l",   "convert_l", "m2",
+                                      "km2",     "tsubo",     "ft2",       "yd2",       "ha",
+                                      "acre",    "clear_a",   "convert_a", "convert_v", "clear_v",
+                                      "l",       "gal",       "qt",        "pt",        "floz",
+                                      "go",      "sho",       "g",         "kg",        "oz",
+                                      "lb",      "clear_w",   "convert_w", "dc",        "df",
+                                      "clear_t", "convert_t", "feet_c",    "inch_c"};
+    QTest::newRow("converter help") << "uc_help" << QStringList{"Text1"};
+    QTest::newRow("dialer") << "cc_code" << QStringList{"Submit", "out", "dest", "src"};
+    QTest::newRow("dialer help") << "cc_help" << QStringList{"Text1"};
+    QTest::newRow("calendar") << "frmCalendar" << QStringList{"MonthList", "YearList"};
+    QTest::newRow("analyzer") << "wav_anal_main" << QStringList{"txtFile"};
+    QTest::newRow("selection") << "File_select"
+                               << QStringList{"File1", "Dir1", "Drive1", "analyze", "cancel"};
+}
+
+// Tab from the control that has the focus on opening round to it again, then Shift+Tab
+// the same way back: every control is reached, in the designed order, and nothing else.
+void TestAccessibility::tabWalksTheDesignedOrder() {
+    QFETCH(QString, window);
+    QFETCH(QStringList, order);
+    QWidget *shown = openWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    QStringList forward{focusedControl()};
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        forward << focusedControl();
+    }
+    QCOMPARE(forward, order + QStringList{order.first()});
+
+    QStringList backward{focusedControl()};
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        backward << focusedControl();
+    }
+    QStringList reversed{order.first()};
+    for (qsizetype i = order.size() - 1; i >= 0; --i)
+        reversed << order[i];
+    QCOMPARE(backward, reversed);
+}
+
+void TestAccessibility::downSelectsTheFirstFile_data() {
+    QTest::addColumn<bool>("leaveAndReturn");
+    QTest::addColumn<bool>("openSubfolder");
+    QTest::addColumn<QString>("first");
+    QTest::newRow("window just opened") << false << false << "a.wav";
+    QTest::newRow("focus back by Shift+Tab") << true << false << "a.wav";
+    QTest::newRow("another folder listed") << true << true << "c.wav";
+}
+
+void TestAccessibility::downSelectsTheFirstFile() {
+    QFETCH(bool, leaveAndReturn);
+    QFETCH(bool, openSubfolder);
+    QFETCH(QString, first);
+    QWidget *window = openWindow(QStringLiteral("File_select"));
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto *files = window->findChild<QListWidget *>(QStringLiteral("File1"));
+    QTRY_COMPARE(QApplication::focusWidget(), files);
+    if (leaveAndReturn) {
+        QTest::keyClick(files, Qt::Key_Tab);
+        QCOMPARE(focusedControl(), QStringLiteral("Dir1"));
+        if (openSubfolder) {
+            // The current folder's only subfolder is listed right below it.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), files);
+    }
+    QCOMPARE(files->selectedItems().size(), 0);
+    QTest::keyClick(files, Qt::Key_Down);
+    const QList<QListWidgetItem *> selected = files->selectedItems();
+    QCOMPARE(selected.size(), 1);
+    QCOMPARE(selected.first()->text(), first);
+    const QString shown = window->findChild<QLabel *>(QStringLiteral("selected_file"))->text();
+    QVERIFY2(shown.endsWith(QDir::separator() + first), qPrintable(shown));
+}
+
+ZENDREL_GUI_TEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
