@@ -21,21 +21,23 @@
 
 namespace {
 
+template <class Window> QWidget *show() {
+    return &ui::show<Window>();
+}
+
 QWidget *openWindow(const QString &name) {
-    if (name == QLatin1String("u_conv"))
-        return &ui::show<UConv>();
-    if (name == QLatin1String("uc_help"))
-        return &ui::show<UcHelp>();
-    if (name == QLatin1String("cc_code"))
-        return &ui::show<CcCode>();
-    if (name == QLatin1String("cc_help"))
-        return &ui::show<CcHelp>();
-    if (name == QLatin1String("frmCalendar"))
-        return &ui::show<FrmCalendar>();
-    if (name == QLatin1String("wav_anal_main"))
-        return &ui::show<WavAnalMain>();
-    if (name == QLatin1String("File_select"))
-        return &ui::show<FileSelect>();
+    const std::pair<const char *, QWidget *(*)()> windows[] = {
+        {"u_conv", &show<UConv>},
+        {"uc_help", &show<UcHelp>},
+        {"cc_code", &show<CcCode>},
+        {"cc_help", &show<CcHelp>},
+        {"frmCalendar", &show<FrmCalendar>},
+        {"wav_anal_main", &show<WavAnalMain>},
+        {"File_select", &show<FileSelect>},
+    };
+    for (const auto &[windowName, open] : windows)
+        if (name == QLatin1String(windowName))
+            return open();
     return nullptr;
 }
 
