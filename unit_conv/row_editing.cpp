@@ -15,12 +15,15 @@ void convertBoxes(const QList<QLineEdit *> &boxes, Conversion convert) {
     row.reserve(static_cast<std::size_t>(boxes.size()));
     for (const QLineEdit *box : boxes)
         row.push_back(box->text().toStdString());
+    // Changes are found against the texts as read, not against the boxes: text that UTF-8
+    // cannot carry (an unpaired surrogate) or that decoding drops (a leading byte order
+    // mark) would otherwise make the source look changed and be rewritten.
+    const UnitRow read = row;
     // A failed conversion has no message: the boxes it wrote before failing show that.
     convert(row, localeSeparators());
-    for (qsizetype i = 0; i < boxes.size(); ++i) {
-        const QString text = QString::fromStdString(row[static_cast<std::size_t>(i)]);
-        if (boxes[i]->text() != text)
-            boxes[i]->setText(text);
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        if (row[i] != read[i])
+            boxes[static_cast<qsizetype>(i)]->setText(QString::fromStdString(row[i]));
     }
 }
 
