@@ -113,6 +113,8 @@ private slots:
     void enterTriggersNothing();
     void longPastedTextIsReadWhole();
     void randomUseKeepsTheSource();
+    void sourceOutsideUtf8StaysAsTyped_data();
+    void sourceOutsideUtf8StaysAsTyped();
     void reopeningStartsEmpty();
     void helpShowsOneWindowWithTheText();
 
@@ -421,6 +423,28 @@ void TestUConv::randomUseKeepsTheSource() {
             }
         }
     }
+}
+
+void TestUConv::sourceOutsideUtf8StaysAsTyped_data() {
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("convert");
+    QTest::newRow("leading byte order mark") << QStringLiteral("\uFEFF180") << "convert_l";
+    QTest::newRow("unpaired surrogate")
+        << QString(QChar(0xD800)) + QStringLiteral("5") << "convert_t";
+}
+
+// Pasted text can hold what the conversion's UTF-8 text cannot carry back.
+void TestUConv::sourceOutsideUtf8StaysAsTyped() {
+    QFETCH(QString, source);
+    QFETCH(QString, convert);
+    openConverter();
+    const QString name = convert == QLatin1String("convert_l") ? "cm" : "dc";
+    QGuiApplication::clipboard()->setText(source);
+    QTest::mouseClick(box(name), Qt::LeftButton);
+    QTest::keyClick(box(name), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box(name)->text(), source);
+    click(convert);
+    QCOMPARE(box(name)->text(), source);
 }
 
 void TestUConv::reopeningStartsEmpty() {
