@@ -1,11 +1,8 @@
 #include "dialer/cc_help.h"
 
-#include <QPlainTextEdit>
-
 #include "ui/fonts.h"
 #include "ui/help_text.h"
 #include "ui/twips.h"
-#include "ui/window_frame.h"
 
 namespace {
 
@@ -43,14 +40,10 @@ const QStringList kHelpLines = {
 } // namespace
 
 CcHelp::CcHelp(QWidget *parent) : QMainWindow(parent) {
-    setObjectName(QStringLiteral("cc_help"));
-    setWindowTitle(QStringLiteral("Help"));
-    ui::setCloseBoxOnly(this);
-    QWidget *client = ui::makeClientArea(this, ui::twipsSize(5655, 6390));
-    // Larger than the client area on purpose: the window cuts off its right and bottom edges.
-    QPlainTextEdit *text =
-        ui::makeHelpText(client, ui::twipsRect(0, 0, 5895, 6495), ui::courierNewFont(), kHelpLines);
-    text->setAccessibleName(QStringLiteral("Help"));
-    text->setFocus();
-    ui::placeClientArea(this, ui::twipsPoint(9645, 330));
+    // The text box is larger than the client area on purpose: the window cuts off its right
+    // and bottom edges.
+    ui::buildHelpWindow(this,
+                        {"cc_help", ui::twipsSize(5655, 6390), ui::twipsRect(0, 0, 5895, 6495),
+                         ui::twipsPoint(9645, 330)},
+                        ui::courierNewFont(), kHelpLines);
 }

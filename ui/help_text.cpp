@@ -1,17 +1,25 @@
 #include "ui/help_text.h"
 
+#include <QMainWindow>
 #include <QPalette>
 #include <QPlainTextEdit>
 
 #include "ui/colours.h"
+#include "ui/window_frame.h"
 
 namespace ui {
 
-QPlainTextEdit *makeHelpText(QWidget *parent, QRect geometry, const QFont &font,
-                             const QStringList &lines) {
-    auto *text = new QPlainTextEdit(parent);
+void buildHelpWindow(QMainWindow *window, const HelpWindowDesign &design, const QFont &font,
+                     const QStringList &lines) {
+    window->setObjectName(QLatin1String(design.name));
+    window->setWindowTitle(QStringLiteral("Help"));
+    setCloseBoxOnly(window);
+    QWidget *client = makeClientArea(window, design.clientSize);
+
+    auto *text = new QPlainTextEdit(client);
     text->setObjectName(QStringLiteral("Text1"));
-    text->setGeometry(geometry);
+    text->setAccessibleName(QStringLiteral("Help"));
+    text->setGeometry(design.textGeometry);
     text->setFont(font);
     text->setReadOnly(true);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -22,7 +30,9 @@ QPlainTextEdit *makeHelpText(QWidget *parent, QRect geometry, const QFont &font,
     palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
     text->setPalette(palette);
     text->setPlainText(lines.join(QLatin1Char('\n')));
-    return text;
+    text->setFocus();
+
+    placeClientArea(window, design.clientPosition);
 }
 
 } // namespace ui

@@ -1,17 +1,27 @@
 #pragma once
 
+#include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QStringList>
 
 class QFont;
-class QPlainTextEdit;
-class QWidget;
+class QMainWindow;
 
 namespace ui {
 
-// The fixed text box of a help window: read-only (the text can still be selected and
-// copied), no scroll bars, tooltip background, named "Text1".
-QPlainTextEdit *makeHelpText(QWidget *parent, QRect geometry, const QFont &font,
-                             const QStringList &lines);
+// Where a help window and its text box stand, in logical pixels.
+struct HelpWindowDesign {
+    const char *name;      // the window's objectName
+    QSize clientSize;      // fixed client area
+    QRect textGeometry;    // the text box within the client area
+    QPoint clientPosition; // first place of the client area on the screen
+};
+
+// Builds `window` as a help window captioned "Help": a close box only, and one read-only
+// text box "Text1" (selectable and copyable, no scroll bars, tooltip background) holding
+// `lines`, with the focus.
+void buildHelpWindow(QMainWindow *window, const HelpWindowDesign &design, const QFont &font,
+                     const QStringList &lines);
 
 } // namespace ui

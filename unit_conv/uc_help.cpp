@@ -1,11 +1,8 @@
 #include "unit_conv/uc_help.h"
 
-#include <QPlainTextEdit>
-
 #include "ui/fonts.h"
 #include "ui/help_text.h"
 #include "ui/twips.h"
-#include "ui/window_frame.h"
 
 namespace {
 
@@ -36,14 +33,10 @@ const QStringList kHelpLines = {
 } // namespace
 
 UcHelp::UcHelp(QWidget *parent) : QMainWindow(parent) {
-    setObjectName(QStringLiteral("uc_help"));
-    setWindowTitle(QStringLiteral("Help"));
-    ui::setCloseBoxOnly(this);
-    QWidget *client = ui::makeClientArea(this, ui::twipsSize(5820, 4200));
-    // Larger than the client area on purpose: the window cuts off its right and bottom edges.
-    QPlainTextEdit *text =
-        ui::makeHelpText(client, ui::twipsRect(0, 0, 5895, 4215), ui::verdanaFont(), kHelpLines);
-    text->setAccessibleName(QStringLiteral("Help"));
-    text->setFocus();
-    ui::placeClientArea(this, ui::twipsPoint(9480, 330));
+    // The text box is larger than the client area on purpose: the window cuts off its right
+    // and bottom edges.
+    ui::buildHelpWindow(this,
+                        {"uc_help", ui::twipsSize(5820, 4200), ui::twipsRect(0, 0, 5895, 4215),
+                         ui::twipsPoint(9480, 330)},
+                        ui::verdanaFont(), kHelpLines);
 }
