@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Zendrel need.
+# Installs the Debian 12 packages that building, running and testing Zendrel need, and any
+# further packages named as arguments (scripts/hardening.sh adds its compilers that way).
 # Packages already present are left alone; nothing is downloaded when all are there.
 set -euo pipefail
 
@@ -7,6 +8,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     xvfb xauth fonts-dejavu-core fonts-liberation2
+    "$@"
 )
 
 missing=()
