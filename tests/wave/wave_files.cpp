@@ -15,8 +15,11 @@ QByteArray canonicalHeader(std::int16_t channels, std::int32_t sampleRate,
     out.writeRawData("RIFF", 4);
     out << std::int32_t{36};
     out.writeRawData("WAVEfmt ", 8);
-    out << std::int32_t{16} << std::int16_t{1} << channels << sampleRate
-        << std::int32_t{sampleRate * blockAlign} << blockAlign << bitsPerSample;
+    // The byte rate wraps as a 32-bit field does; extreme test rates would overflow an int.
+    const auto byteRate =
+        static_cast<std::uint32_t>(sampleRate) * static_cast<std::uint16_t>(blockAlign);
+    out << std::int32_t{16} << std::int16_t{1} << channels << sampleRate << byteRate << blockAlign
+        << bitsPerSample;
     out.writeRawData("data", 4);
     out << std::int32_t{0};
     return bytes;
