@@ -40,7 +40,8 @@ MonthLayout LayoutMonth(int month, int year, Date today) {
     layout.firstWeekday = weekdayOf({year, month, 1});
     const int days = daysInMonth(month, year);
     for (int day = 1; day <= days; ++day) {
-        CellState &cell = layout.cells[static_cast<std::size_t>(layout.firstWeekday - 2 + day)];
+        const int index = layout.firstWeekday - 2 + day;
+        CellState &cell = layout.cells[static_cast<std::size_t>(index)];
         cell.visible = true;
         // Single digits carry two leading blanks, as the grid was designed.
         cell.caption = (day < 10 ? "  " : "") + std::to_string(day);

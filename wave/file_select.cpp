@@ -203,6 +203,8 @@ void FileSelect::fillFolderList(const QString &folder, const QStringList &subfol
         item->setExpanded(true);
         parent = item;
     }
+    if (!parent)
+        return; // no folder to show: nothing to hang subfolders on
     QList<QTreeWidgetItem *> children;
     children.reserve(subfolders.size());
     for (const QString &name : subfolders)

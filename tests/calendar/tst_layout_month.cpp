@@ -73,7 +73,8 @@ void TestLayoutMonth::everyMonthMatchesTheReference() {
             QVERIFY2(visibleCount(layout) == days, where);
             // Day d sits in the column of its weekday, rows filled in order.
             for (int day = 1; day <= days; ++day) {
-                const auto &cell = layout.cells[static_cast<std::size_t>(first - 2 + day)];
+                const int index = first - 2 + day;
+                const auto &cell = layout.cells[static_cast<std::size_t>(index)];
                 QVERIFY2(cell.visible, where);
                 QVERIFY2(std::stoi(cell.caption) == day, where);
             }

@@ -251,10 +251,10 @@ void TestNumberRules::numberTextReadsBack() {
         double value = i % 2 ? std::bit_cast<double>(random())
                              : mantissas(random) * std::pow(10.0, exponents(random));
         // The extremes first: the largest doubles are written rounded up past the range.
-        constexpr double extremes[] = {std::numeric_limits<double>::max(),
-                                       std::nextafter(std::numeric_limits<double>::max(), 0.0),
-                                       std::numeric_limits<double>::min(),
-                                       std::numeric_limits<double>::denorm_min()};
+        const double extremes[] = {std::numeric_limits<double>::max(),
+                                   std::nextafter(std::numeric_limits<double>::max(), 0.0),
+                                   std::numeric_limits<double>::min(),
+                                   std::numeric_limits<double>::denorm_min()};
         if (i < static_cast<int>(std::size(extremes)))
             value = extremes[i];
         if (!std::isfinite(value))

@@ -23,7 +23,8 @@ QByteArray listChunkFirst() {
     return canonical.left(12) + list + canonical.mid(12);
 }
 
-QByteArray withFields(QByteArray bytes, QByteArray channels, QByteArray rate, QByteArray bits) {
+QByteArray withFields(QByteArray bytes, const QByteArray &channels, const QByteArray &rate,
+                      const QByteArray &bits) {
     bytes.replace(22, 2, channels);
     bytes.replace(24, 4, rate);
     bytes.replace(34, 2, bits);

@@ -26,7 +26,7 @@ QByteArray canonicalHeader(std::int16_t channels, std::int32_t sampleRate,
 }
 
 QString write(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes) {
-    const QString path = dir.filePath(name);
+    QString path = dir.filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write test file %s", qPrintable(path));
