@@ -4,7 +4,9 @@ namespace dialer {
 
 // The list position shown to the user is the index into these arrays, so their order is
 // binding even where it is not alphabetical (the Singapore carriers, Guinea-Bissau, the
-// Australian services). Texts are UTF-8.
+// Australian services). Texts are UTF-8. One entry a line, as the lists show them.
+
+// clang-format off
 
 constexpr std::array<SourceEntry, kSourceEntryCount> SourceAccessCodes = std::to_array<SourceEntry>({
     {"Afghanistan", "00"},
@@ -517,5 +519,7 @@ constexpr std::array<DestinationEntry, kDestinationEntryCount> DestinationCodes 
     {"Zanzibar", "-255-(0)-"},
     {"Zimbabwe", "-263-(0)-"},
     });
+
+// clang-format on
 
 } // namespace dialer

@@ -6,8 +6,8 @@
 
 namespace random_actions {
 
-HangWatchdog::HangWatchdog(int limitSeconds, QString replayHint)
-    : thread_([this, limitSeconds, hint = replayHint.toStdString()](std::stop_token stop) {
+HangWatchdog::HangWatchdog(int limitSeconds, const QString &replayHint)
+    : thread_([this, limitSeconds, hint = replayHint.toStdString()](const std::stop_token &stop) {
           using namespace std::chrono_literals;
           int lastSeen = -1;
           auto lastChange = std::chrono::steady_clock::now();

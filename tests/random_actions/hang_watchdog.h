@@ -12,7 +12,7 @@ namespace random_actions {
 // only end with CTest's timeout, which tells nothing about where it hung.
 class HangWatchdog {
 public:
-    HangWatchdog(int limitSeconds, QString replayHint);
+    HangWatchdog(int limitSeconds, const QString &replayHint);
     ~HangWatchdog();
     HangWatchdog(const HangWatchdog &) = delete;
     HangWatchdog &operator=(const HangWatchdog &) = delete;

@@ -122,7 +122,7 @@ void TestRandomActions::randomUserActions() {
     // Locales with a decimal point, a decimal comma, a narrow-blank grouping and Arabic
     // separators; today anywhere in two centuries.
     static const std::array<const char *, 4> locales{"en_US", "de_DE", "fr_FR", "ar_EG"};
-    const QLocale locale(QLatin1String(locales[random.bounded(4)]));
+    const QLocale locale{QLatin1String(locales[random.bounded(4)])};
     QLocale::setDefault(locale);
     const QDate today = QDate(1900, 1, 1).addDays(random.bounded(200 * 365));
     calendar::pinToday(today);
