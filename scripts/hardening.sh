@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Zendrel with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test
 # (the randomized window test included), runs each fuzz target for a bounded time, and
-# checks the formatting. Any sanitizer finding, fuzzer finding or unformatted file fails.
+# checks the formatting and runs clang-tidy. Any sanitizer finding, fuzzer finding,
+# unformatted file or clang-tidy finding fails.
 #
 # Options (environment): FUZZ_SECONDS (default 60) per fuzz target; ASAN_BUILD_DIR and
 # FUZZ_BUILD_DIR (default build-asan, build-fuzz); FUZZ_CORPUS_DIR, outside the
@@ -13,6 +14,7 @@ cd "$(dirname "$0")/.."
 fuzz_seconds=${FUZZ_SECONDS:-60}
 asan_dir=${ASAN_BUILD_DIR:-build-asan}
 fuzz_dir=${FUZZ_BUILD_DIR:-build-fuzz}
+tidy_dir=${TIDY_BUILD_DIR:-build-tidy}
 corpus_root=${FUZZ_CORPUS_DIR:-/tmp/zendrel-fuzz-corpus}
 jobs=$(nproc)
 start=$SECONDS
@@ -23,7 +25,7 @@ phase() {
 }
 
 phase "Packages"
-scripts/install-deps.sh clang-14 libclang-rt-14-dev clang-format
+scripts/install-deps.sh clang-14 libclang-rt-14-dev clang-format clang-tidy-14
 
 # Every finding stops the process with a stack trace; leaks count as findings.
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:print_stacktrace=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1"
@@ -88,5 +90,14 @@ done
 phase "Formatting"
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 echo "All tracked sources are formatted."
+
+phase "Static analysis"
+# A configure step alone writes the compile commands clang-tidy needs; the program's own
+# sources are checked (the tests are checked by running them).
+cmake -S . -B "$tidy_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+run-clang-tidy-14 -p "$tidy_dir" -quiet -j "$jobs" \
+    "^$PWD/(app|ui|dialer|unit_conv|calendar|wave|tools|packaging|fuzz)/.*\.cpp$" >"$tidy_dir/tidy.log" 2>&1 ||
+    { grep -E 'error:|warning:' "$tidy_dir/tidy.log" | head -50; echo "FAIL: clang-tidy" >&2; exit 1; }
+echo "clang-tidy found nothing."
 
 phase "Done in $((SECONDS - start)) s"
