@@ -7,6 +7,7 @@
 #include "calendar/frm_calendar.h"
 #include "dialer/cc_code.h"
 #include "ui/colours.h"
+#include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/labels.h"
 #include "ui/twips.h"
@@ -14,18 +15,6 @@
 #include "ui/window_registry.h"
 #include "unit_conv/u_conv.h"
 #include "wave/wav_anal_main.h"
-
-namespace {
-
-template <class Receiver>
-void addItem(QMenu *menu, const char *name, const QString &caption, Receiver *receiver,
-             void (Receiver::*handler)()) {
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    QObject::connect(action, &QAction::triggered, receiver, handler);
-}
-
-} // namespace
 
 PlimMain::PlimMain(QWidget *parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("plim_main"));
@@ -35,15 +24,17 @@ PlimMain::PlimMain(QWidget *parent) : QMainWindow(parent) {
 
     QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("plim_main"));
-    addItem(options, "mnuUnit_conv", QStringLiteral("Unit Converter"), this,
-            &PlimMain::mnuUnit_conv_Click);
-    addItem(options, "mnuCountry_code", QStringLiteral("Country Code"), this,
-            &PlimMain::mnuCountry_code_Click);
-    addItem(options, "mnuCalendar", QStringLiteral("Calendar"), this, &PlimMain::mnuCalendar_Click);
-    addItem(options, "mnuWav_anal", QStringLiteral("Wave File Analyzer"), this,
-            &PlimMain::mnuWav_anal_Click);
+    connect(ui::addMenuItem(options, "mnuUnit_conv", QStringLiteral("Unit Converter")),
+            &QAction::triggered, this, &PlimMain::mnuUnit_conv_Click);
+    connect(ui::addMenuItem(options, "mnuCountry_code", QStringLiteral("Country Code")),
+            &QAction::triggered, this, &PlimMain::mnuCountry_code_Click);
+    connect(ui::addMenuItem(options, "mnuCalendar", QStringLiteral("Calendar")),
+            &QAction::triggered, this, &PlimMain::mnuCalendar_Click);
+    connect(ui::addMenuItem(options, "mnuWav_anal", QStringLiteral("Wave File Analyzer")),
+            &QAction::triggered, this, &PlimMain::mnuWav_anal_Click);
     options->addSeparator()->setObjectName(QStringLiteral("bar"));
-    addItem(options, "mnuExit", QStringLiteral("E&xit"), this, &PlimMain::mnuExit_Click);
+    connect(ui::addMenuItem(options, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this,
+            &PlimMain::mnuExit_Click);
 
     QWidget *client = ui::makeClientArea(this, ui::twipsSize(2475, 270));
     auto *greeting = new QLabel(QStringLiteral("    Kelvorn R&D presents.... "), client);

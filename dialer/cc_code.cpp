@@ -12,6 +12,7 @@
 #include "dialer/dialing_tables.h"
 #include "ui/accessible_names.h"
 #include "ui/colours.h"
+#include "ui/controls.h"
 #include "ui/labels.h"
 #include "ui/twips.h"
 #include "ui/window_frame.h"
@@ -53,9 +54,8 @@ CcCode::CcCode(QWidget *parent) : QMainWindow(parent) {
     ui::setCloseBoxOnly(this);
     ui::setBackground(this, ui::kToolBackground);
 
-    QAction *help = menuBar()->addAction(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(help, &QAction::triggered, this, &CcCode::mnuHelp_Click);
+    connect(ui::addMenuItem(menuBar(), "mnuHelp", QStringLiteral("&Help")), &QAction::triggered,
+            this, &CcCode::mnuHelp_Click);
 
     QWidget *client = ui::makeClientArea(this, ui::twipsSize(6255, 2070));
     auto *frame = new QGroupBox(QStringLiteral("Country code"), client);
@@ -82,10 +82,8 @@ CcCode::CcCode(QWidget *parent) : QMainWindow(parent) {
     out_->setGeometry(ui::twipsRect(2280, 1320, 1455, 285));
     ui::nameAfterLabel(out_, outLabel);
 
-    auto *submit = new QPushButton(QStringLiteral("Submit"), frame);
-    submit->setObjectName(QStringLiteral("Submit"));
-    submit->setGeometry(ui::twipsRect(5040, 1200, 735, 375));
-    submit->setAutoDefault(false);
+    QPushButton *submit = ui::makeButton(frame, "Submit", QStringLiteral("Submit"),
+                                         ui::twipsRect(5040, 1200, 735, 375));
     connect(submit, &QPushButton::clicked, this, &CcCode::Submit_Click);
 
     setTabOrder(submit, out_);

@@ -11,6 +11,7 @@
 
 #include "ui/accessible_names.h"
 #include "ui/colours.h"
+#include "ui/controls.h"
 #include "ui/labels.h"
 #include "ui/twips.h"
 #include "ui/window_frame.h"
@@ -59,9 +60,8 @@ UConv::UConv(QWidget *parent) : QMainWindow(parent) {
     ui::setCloseBoxOnly(this);
     ui::setBackground(this, ui::kToolBackground);
 
-    QAction *help = menuBar()->addAction(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(help, &QAction::triggered, this, &UConv::mnuHelp_Click);
+    connect(ui::addMenuItem(menuBar(), "mnuHelp", QStringLiteral("&Help")), &QAction::triggered,
+            this, &UConv::mnuHelp_Click);
 
     QWidget *client = ui::makeClientArea(this, ui::twipsSize(9600, 7200));
     std::array<QGroupBox *, layout::kCategories> frames{};
@@ -81,11 +81,10 @@ UConv::UConv(QWidget *parent) : QMainWindow(parent) {
 
     for (const layout::Button &design : layout::kButtons) {
         const layout::Frame &frame = layout::kFrames[design.category];
-        auto *button = new QPushButton(QLatin1String(design.caption), frames[design.category]);
-        button->setObjectName(QLatin1String(design.name));
-        button->setGeometry(
+        // Not a default button: Enter and Escape trigger nothing.
+        QPushButton *button = ui::makeButton(
+            frames[design.category], design.name, QLatin1String(design.caption),
             inFrame(frame, design.left, design.top, layout::kButtonWidth, layout::kButtonHeight));
-        button->setAutoDefault(false); // Enter and Escape trigger nothing
         // Five buttons share each caption; the description tells the rows apart.
         button->setAccessibleDescription(QStringLiteral("%1 %2").arg(QLatin1String(design.caption),
                                                                      QLatin1String(frame.caption)));

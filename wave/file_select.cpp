@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 
 #include "ui/colours.h"
+#include "ui/controls.h"
 #include "ui/labels.h"
 #include "ui/message_box.h"
 #include "ui/twips.h"
@@ -48,14 +49,6 @@ protected:
     void drawBranches(QPainter *, const QRect &, const QModelIndex &) const override {}
 };
 
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect rect) {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(rect);
-    button->setAutoDefault(false); // neither button answers Enter
-    return button;
-}
-
 } // namespace
 
 FileSelect::FileSelect(QWidget *parent) : QWidget(parent) {
@@ -93,10 +86,10 @@ FileSelect::FileSelect(QWidget *parent) : QWidget(parent) {
     selectedFile_->setGeometry(ui::twipsRect(120, 2280, 4095, 255));
     selectedFile_->setFrameStyle(QFrame::Box | QFrame::Plain);
 
-    auto *analyze =
-        makeButton(this, "analyze", QStringLiteral("Analyze"), ui::twipsRect(2640, 2640, 735, 375));
-    auto *cancel =
-        makeButton(this, "cancel", QStringLiteral("Cancel"), ui::twipsRect(3480, 2640, 735, 375));
+    auto *analyze = ui::makeButton(this, "analyze", QStringLiteral("Analyze"),
+                                   ui::twipsRect(2640, 2640, 735, 375));
+    auto *cancel = ui::makeButton(this, "cancel", QStringLiteral("Cancel"),
+                                  ui::twipsRect(3480, 2640, 735, 375));
     ui::makeLabel(this, "Label2", QStringLiteral("File type:  wave files (*.wav)"),
                   ui::twipsRect(240, 2760, 2055, 255));
 

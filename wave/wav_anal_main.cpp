@@ -8,6 +8,7 @@
 #include <QMenuBar>
 
 #include "ui/colours.h"
+#include "ui/controls.h"
 #include "ui/labels.h"
 #include "ui/message_box.h"
 #include "ui/twips.h"
@@ -18,12 +19,6 @@
 #include "wave/wave_header.h"
 
 namespace {
-
-QAction *addItem(QMenu *menu, const char *name, const QString &caption) {
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    return action;
-}
 
 // A caption above its value box; both centred, the box with a single-line border. A screen
 // reader names the box by its caption and reads the value as its description.
@@ -55,10 +50,10 @@ WavAnalMain::WavAnalMain(QWidget *parent) : QMainWindow(parent) {
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("file"));
-    connect(addItem(file, "file_open", QStringLiteral("&Open")), &QAction::triggered, this,
+    connect(ui::addMenuItem(file, "file_open", QStringLiteral("&Open")), &QAction::triggered, this,
             &WavAnalMain::file_open_Click);
     file->addSeparator()->setObjectName(QStringLiteral("bar"));
-    connect(addItem(file, "exit", QStringLiteral("E&xit")), &QAction::triggered, this,
+    connect(ui::addMenuItem(file, "exit", QStringLiteral("E&xit")), &QAction::triggered, this,
             &WavAnalMain::exit_Click);
 
     QWidget *client = ui::makeClientArea(this, ui::twipsSize(3495, 2625));
