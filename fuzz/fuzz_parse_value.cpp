@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Kelvorn R&D
+
 // Any text either fails to parse or parses to a number whose written form reads back as
 // the same number.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Kelvorn R&D
+
 // Rounding any finite double to 10 decimals gives a text that reads back as a number within
 // half a unit of the tenth decimal (plus the 15 significant digits the text keeps).
 

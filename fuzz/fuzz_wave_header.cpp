@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Kelvorn R&D
+
 // Any file content yields the little-endian values at the three fixed offsets, with bytes
 // past the end of the file counting as zero.
 

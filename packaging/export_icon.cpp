@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Kelvorn R&D
+
 // Writes the program icon as PNG files for the desktop's icon theme: the designed 32 by 32
 // picture and pixel-doubled copies, so that it stays crisp at every size the theme asks for.
 

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Kelvorn R&D
+
 # Times the wave analyzer on the cases that must stay quick: a 4 GiB (sparse) wave file
 # reads as fast as a 44-byte one, and the selection window opens on a folder of 20,000
 # entries (10,000 of them ".wav") in under 0.5 s.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Kelvorn R&D
+
 # Builds Zendrel with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test
 # (the randomized window test included), runs each fuzz target for a bounded time, and
 # checks the formatting and runs clang-tidy. Any sanitizer finding, fuzzer finding,

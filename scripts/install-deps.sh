@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Kelvorn R&D
+
 # Installs the Debian 12 packages that building, running and testing Zendrel need, and any
 # further packages named as arguments (scripts/hardening.sh adds its compilers that way).
 # Packages already present are left alone; nothing is downloaded when all are there.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Kelvorn R&D
+
 # Remakes the pictures of every window under a virtual X display.
 # Usage: scripts/screenshots.sh [OUTPUT_FOLDER] (default docs/screenshots); set
 # QT_SCALE_FACTOR=2 in the environment for a high density picture.

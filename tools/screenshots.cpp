@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Kelvorn R&D
+
 // Opens every window of the program, puts it into a typical state as a user would, and
 // saves a picture of each into the folder given as the only argument. Run it under Xvfb
 // (or the offscreen platform); scripts/screenshots.sh does.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Kelvorn R&D
+
 // Times what must stay quick whatever the files: analyzing a huge wave file against a
 // 44-byte one, and opening the selection window on a folder of many entries.
 // Usage: bench_wave <folder of small.wav and huge.wav> <crowded folder>
