@@ -141,6 +141,8 @@ FrmCalendar::FrmCalendar(QWidget *parent) : QMainWindow(parent) {
 
     ui::placeClientArea(this, ui::twipsPoint(6075, 1410));
     Form_Load();
+    // The cells' light 3D colour is the scheme's.
+    ui::onColourSchemeChange(this, [this] { FillCalendar(); });
 }
 
 void FrmCalendar::Form_Load() {

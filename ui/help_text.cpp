@@ -3,11 +3,13 @@
 
 #include "ui/help_text.h"
 
+#include <QApplication>
 #include <QMainWindow>
 #include <QPalette>
 #include <QPlainTextEdit>
 
 #include "ui/colours.h"
+#include "ui/contrast.h"
 #include "ui/window_frame.h"
 
 namespace ui {
@@ -28,10 +30,18 @@ void buildHelpWindow(QMainWindow *window, const HelpWindowDesign &design, const 
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QPalette palette = text->palette();
-    palette.setColor(QPalette::Base, tooltipBackground());
-    palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
-    text->setPalette(palette);
+    // The scheme's tooltip pair, taken anew when the scheme changes; its text colour is
+    // checked, since a scheme may pair a dark tooltip background with no tooltip text.
+    const auto colourText = [text] {
+        QPalette palette = text->palette();
+        const QColor background = tooltipBackground();
+        palette.setColor(QPalette::Base, background);
+        palette.setColor(QPalette::Text, readableText(background, QApplication::palette().color(
+                                                                      QPalette::ToolTipText)));
+        text->setPalette(palette);
+    };
+    colourText();
+    onColourSchemeChange(text, colourText);
     text->setPlainText(lines.join(QLatin1Char('\n')));
     text->setFocus();
 

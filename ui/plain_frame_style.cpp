@@ -18,4 +18,17 @@ void PlainFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption
     QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
+void PlainFrameStyle::drawControl(ControlElement element, const QStyleOption *option,
+                                  QPainter *painter, const QWidget *widget) const {
+    if (element == CE_MenuBarItem) {
+        if (const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option)) {
+            QStyleOptionMenuItem onWindow(*item);
+            onWindow.palette.setBrush(QPalette::ButtonText, item->palette.windowText());
+            QProxyStyle::drawControl(element, &onWindow, painter, widget);
+            return;
+        }
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
 } // namespace ui

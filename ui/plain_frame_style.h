@@ -9,13 +9,16 @@ namespace ui {
 
 // The platform's style, except that frames (group boxes) are drawn as a plain etched line
 // without a fill: some styles tint a group box's inside, and the designed background
-// colour must be what the user sees there.
+// colour must be what the user sees there. Menu bar titles take the colour of text on the
+// window, whose background they stand on, not the button text colour that styles give them.
 class PlainFrameStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget = nullptr) const override;
 };
 
 } // namespace ui

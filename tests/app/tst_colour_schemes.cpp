@@ -206,6 +206,20 @@ void TestColourSchemes::everyTextReads() {
           static_cast<long long>(unreadable.size()), lowest);
     QVERIFY(!texts.isEmpty());
     QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral("; "))));
+
+    // A window open during the change looks as one opened afterwards: no colour taken
+    // from the old scheme stays behind.
+    if (whileOpen) {
+        gui_test::closeAllWindows();
+        const QList<painted_text::PaintedText> afresh =
+            painted_text::measure(openers().value(window)());
+        QCOMPARE(afresh.size(), texts.size());
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            QCOMPARE(texts[i].what, afresh[i].what);
+            QCOMPARE(texts[i].text, afresh[i].text);
+            QCOMPARE(texts[i].background, afresh[i].background);
+        }
+    }
 }
 
 ZENDREL_GUI_TEST_MAIN(TestColourSchemes)
