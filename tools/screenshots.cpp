@@ -2,8 +2,9 @@
 // Copyright (C) 2026 Kelvorn R&D
 
 // Opens every window of the program, puts it into a typical state as a user would, and
-// saves a picture of each into the folder given as the only argument. Run it under Xvfb
-// (or the offscreen platform); scripts/screenshots.sh does.
+// saves a picture of each into the folder given as the last argument; with --dark first,
+// under a dark desktop colour scheme. Run it under Xvfb (or the offscreen platform);
+// scripts/screenshots.sh does.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -22,6 +23,7 @@
 #include <QTest>
 
 #include "app/plim_main.h"
+#include "tools/colour_schemes.h"
 #include "calendar/frm_calendar.h"
 #include "calendar/today.h"
 #include "dialer/cc_code.h"
@@ -142,13 +144,17 @@ void takeAll() {
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+    const bool dark = argc == 3 && qstrcmp(argv[1], "--dark") == 0;
+    if (argc != 2 && !dark) {
+        std::fprintf(stderr, "usage: %s [--dark] OUTPUT_FOLDER\n", argv[0]);
         return 2;
     }
-    outputDir.setPath(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
+    outputDir.setPath(QDir(QString::fromLocal8Bit(argv[argc - 1])).absolutePath());
     outputDir.mkpath(QStringLiteral("."));
     ui::setUpApplication();
+    // As a desktop applies its scheme: to the whole application, before any window opens.
+    if (dark)
+        QApplication::setPalette(colour_schemes::dark());
     QTimer::singleShot(0, [] {
         takeAll();
         QApplication::quit();
