@@ -104,7 +104,7 @@ void TestCcCode::listsHoldTheTablesInOrder() {
 
 void TestCcCode::focusOrder() {
     const Dialer d = openDialer();
-    QVERIFY(QTest::qWaitForWindowActive(d.window));
+    ZENDREL_REQUIRE_KEYBOARD_FOCUS(d.window);
     QWidget *expected[] = {d.submit, d.out, d.dest, d.src, d.submit};
     for (QWidget *widget : expected) {
         QWidget *focus = QApplication::focusWidget();

@@ -76,6 +76,13 @@ void typeIntoList(QComboBox *list, const QString &text) {
         QTest::keyClicks(list->lineEdit(), text);
 }
 
+bool waitForKeyboardFocus(QWidget *window) {
+    // Platforms that cannot activate windows (Wayland) only wait for the window to show.
+    if (!QTest::qWaitForWindowActive(window))
+        return false;
+    return QTest::qWaitFor([window] { return window->isActiveWindow(); }, 1000);
+}
+
 void preferOffscreenPlatform() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

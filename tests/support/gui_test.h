@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QClipboard>
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
@@ -53,6 +54,10 @@ void chooseListItem(QComboBox *list, int index);
 // Replaces the text of an editable list's field by typing, as a user does.
 void typeIntoList(QComboBox *list, const QString &text);
 
+// Waits until `window` has the keyboard focus; false when it does not get it. Under Wayland
+// the compositor decides, and may refuse a raised window the focus (no focus stealing).
+bool waitForKeyboardFocus(QWidget *window);
+
 // Chooses the offscreen platform unless one is chosen already.
 void preferOffscreenPlatform();
 // Settings shared by every window test: the program icon, and no quitting when a test
@@ -60,6 +65,30 @@ void preferOffscreenPlatform();
 void configureApplication();
 
 } // namespace gui_test
+
+// A test of the keyboard has nothing to test where the compositor keeps the focus from the
+// window; it is skipped under Wayland only, and fails on any other platform.
+#define ZENDREL_REQUIRE_KEYBOARD_FOCUS(window)                                                     \
+    do {                                                                                           \
+        if (!gui_test::waitForKeyboardFocus(window)) {                                             \
+            if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))              \
+                QSKIP("the Wayland compositor gives the window no keyboard focus");                \
+            QFAIL("the window did not get the keyboard focus");                                    \
+        }                                                                                          \
+    } while (false)
+
+// Puts `value` on the clipboard. A Wayland compositor without a seat (weston's headless
+// backend) has no clipboard; a test of pasting is skipped there, and fails elsewhere.
+#define ZENDREL_PUT_ON_CLIPBOARD(value)                                                            \
+    do {                                                                                           \
+        const QString copied = (value);                                                            \
+        QGuiApplication::clipboard()->setText(copied);                                             \
+        if (QGuiApplication::clipboard()->text() != copied) {                                      \
+            if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))              \
+                QSKIP("the Wayland compositor offers no clipboard");                               \
+            QFAIL("the clipboard did not take the text");                                          \
+        }                                                                                          \
+    } while (false)
 
 // The test object is built after the QApplication, so that its timers work.
 #define ZENDREL_GUI_TEST_MAIN(TestClass)                                                           \

@@ -223,7 +223,7 @@ void TestUConv::captions() {
 
 void TestUConv::focusOrder() {
     UConv &window = openConverter();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    ZENDREL_REQUIRE_KEYBOARD_FOCUS(&window);
     const QStringList order = {"cm",        "m",       "km",        "inch", "foot",    "yard",
                                "mile",      "clear_l", "convert_l", "m2",   "km2",     "tsubo",
                                "ft2",       "yd2",     "ha",        "acre", "clear_a", "convert_a",
@@ -377,7 +377,7 @@ void TestUConv::enterTriggersNothing() {
 void TestUConv::longPastedTextIsReadWhole() {
     openConverter();
     // 100001 digits: far beyond the range of a double.
-    QApplication::clipboard()->setText(QStringLiteral("1") + QString(100000, '0'));
+    ZENDREL_PUT_ON_CLIPBOARD(QStringLiteral("1") + QString(100000, '0'));
     QTest::mouseClick(box("cm"), Qt::LeftButton);
     QElapsedTimer timer;
     timer.start();
@@ -442,7 +442,7 @@ void TestUConv::sourceOutsideUtf8StaysAsTyped() {
     QFETCH(QString, convert);
     openConverter();
     const QString name = convert == QLatin1String("convert_l") ? "cm" : "dc";
-    QGuiApplication::clipboard()->setText(source);
+    ZENDREL_PUT_ON_CLIPBOARD(source);
     QTest::mouseClick(box(name), Qt::LeftButton);
     QTest::keyClick(box(name), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(box(name)->text(), source);

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Kelvorn R&D
+
+# Runs the window tests that a compositor without input devices allows under Wayland: on
+# weston's headless backend, started and always stopped here, with Qt's wayland platform.
+# Uses the build in build/ that scripts/test.sh makes; ends with "N passed, N failed".
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh weston qt6-wayland
+
+# Main window and window lifetime, dialer, converter, analyzer, colour schemes, random use.
+# The calendar, selection window and accessibility tests type into fields, which needs the
+# keyboard focus that a compositor without a seat never gives.
+tests=(
+    app/tst_plim_main
+    dialer/tst_cc_code
+    unit_conv/tst_u_conv
+    wave/tst_wav_anal_main
+    app/tst_colour_schemes
+    random_actions/tst_random_actions
+)
+for test in "${tests[@]}"; do
+    [[ -x build/tests/$test ]] || { echo "build/tests/$test is missing: run scripts/test.sh first" >&2; exit 1; }
+done
+
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+socket=zendrel-wayland-$$
+weston_pid=
+stop_weston() {
+    if [[ -n $weston_pid ]]; then
+        kill "$weston_pid" 2>/dev/null || true
+        wait "$weston_pid" 2>/dev/null || true
+    fi
+    rm -rf "$runtime"
+}
+trap stop_weston EXIT
+
+export XDG_RUNTIME_DIR=$runtime
+weston --backend=headless-backend.so --socket="$socket" --idle-time=0 >"$runtime/weston.log" 2>&1 &
+weston_pid=$!
+for _ in $(seq 100); do
+    [[ -S $runtime/$socket ]] && break
+    kill -0 "$weston_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if [[ ! -S $runtime/$socket ]]; then
+    echo "weston did not start:" >&2
+    tail -20 "$runtime/weston.log" >&2
+    exit 1
+fi
+
+export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland
+# Qt 6.4's own Wayland input context asks the compositor's seat for text input on every
+# drop-down list that opens, without checking that there is a seat; weston's headless
+# backend has none, and the program dies there (signal 11). Qt's compose input context
+# does the same work for these tests without a seat.
+export QT_IM_MODULE=compose
+
+passed=0
+failed=0
+for test in "${tests[@]}"; do
+    start=$SECONDS
+    if timeout --kill-after=10 120 "build/tests/$test" >"$runtime/test.log" 2>&1; then
+        passed=$((passed + 1))
+        echo "PASS  $test ($((SECONDS - start)) s): $(grep '^Totals' "$runtime/test.log")"
+    else
+        status=$?
+        failed=$((failed + 1))
+        echo "FAIL  $test (exit $status, $((SECONDS - start)) s)"
+        grep -E '^(FAIL|QFATAL)|Received signal|^Totals' -A2 "$runtime/test.log" | head -40
+    fi
+done
+echo "$passed passed, $failed failed"
+[[ $failed -eq 0 ]]
