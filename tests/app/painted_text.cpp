@@ -3,8 +3,6 @@
 
 #include "tests/app/painted_text.h"
 
-#include <QAbstractItemView>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QHash>
 #include <QImage>
@@ -71,30 +69,6 @@ QRect groupBoxCaption(const QGroupBox *box) {
                                         box);
 }
 
-QRect comboField(const QComboBox *combo) {
-    QStyleOptionComboBox option;
-    option.initFrom(combo);
-    option.editable = combo->isEditable();
-    option.frame = combo->hasFrame();
-    return combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                          QStyle::SC_ComboBoxEditField, combo);
-}
-
-void addItems(const QAbstractItemView *view, const QModelIndex &parent, QList<Area> &areas) {
-    const QAbstractItemModel *model = view->model();
-    const QRect shown = view->viewport()->rect();
-    for (int row = 0; row < model->rowCount(parent); ++row) {
-        const QModelIndex index = model->index(row, 0, parent);
-        const QRect rect = view->visualRect(index) & shown;
-        // A chosen entry shows the theme's own selection pair, which is the desktop's choice.
-        const bool chosen = view->selectionModel() && view->selectionModel()->isSelected(index);
-        if (!rect.isEmpty() && !chosen && !index.data().toString().isEmpty())
-            areas.append({view->objectName() + QLatin1Char(' ') + index.data().toString(),
-                          view->viewport(), rect});
-        addItems(view, index, areas);
-    }
-}
-
 void addMenuItems(const QWidget *menuOrBar, const std::function<QRect(QAction *)> &geometry,
                   QList<Area> &areas) {
     for (QAction *action : menuOrBar->actions())
@@ -118,12 +92,8 @@ QList<Area> textAreas(QWidget *window) {
                           edit->rect().adjusted(3, 3, -3, -3)});
         else if (auto *button = qobject_cast<QPushButton *>(widget))
             areas.append({name, button, button->rect().adjusted(4, 4, -4, -4)});
-        else if (auto *combo = qobject_cast<QComboBox *>(widget); combo && !combo->isEditable())
-            areas.append({name, combo, comboField(combo)});
         else if (auto *text = qobject_cast<QPlainTextEdit *>(widget))
             areas.append({name, text->viewport(), text->viewport()->rect().adjusted(2, 2, -2, -2)});
-        else if (auto *view = qobject_cast<QAbstractItemView *>(widget))
-            addItems(view, view->rootIndex(), areas);
         else if (auto *bar = qobject_cast<QMenuBar *>(widget))
             addMenuItems(
                 bar, [bar](QAction *a) { return bar->actionGeometry(a); }, areas);

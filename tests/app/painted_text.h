@@ -21,8 +21,8 @@ struct PaintedText {
 };
 
 // Every visible text of `window` and of its menus, measured from a picture of each:
-// labels, frame captions, menu titles and items, and the text of edit boxes, buttons,
-// combo boxes, lists (but for their chosen entries) and text boxes.
+// labels, frame captions, menu titles and items, and the text of edit boxes (also those of
+// the lists), buttons and text boxes.
 QList<PaintedText> measure(QWidget *window);
 
 } // namespace painted_text
