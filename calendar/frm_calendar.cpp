@@ -109,11 +109,16 @@ FrmCalendar::FrmCalendar(QWidget *parent) : QMainWindow(parent) {
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     sunday->setPalette(red);
 
+    // The cells sit on a see-through sheet at the frame's origin, so their places stay the
+    // frame's. Qt names a label with neither text nor name of its own after the frame it
+    // lies in; on the sheet a hidden cell has no name at all.
+    grid_ = new QWidget(frame);
+    grid_->setGeometry(ui::twipsRect(0, 0, 3495, 600 + 360 * 5 + 255));
     for (std::size_t i = 0; i < dateLabel_.size(); ++i) {
         const int column = static_cast<int>(i % 7); // 0 = Sunday
         const int row = static_cast<int>(i / 7);
         const QByteArray name = "dateLabel_" + QByteArray::number(static_cast<int>(i));
-        dateLabel_[i] = ui::makeLabel(frame, name.constData(), QString(),
+        dateLabel_[i] = ui::makeLabel(grid_, name.constData(), QString(),
                                       ui::twipsRect(120 + 480 * column, 600 + 360 * row, 375, 255),
                                       Qt::AlignHCenter);
         dateLabel_[i]->setFont(verdana);
@@ -153,6 +158,8 @@ void FrmCalendar::FillCalendar() {
     const calendar::MonthLayout layout =
         calendar::LayoutMonth(shownDate_.month(), shownDate_.year(), toDate(calendar::today()));
     firstWeekday_ = layout.firstWeekday;
+    grid_->setAccessibleName(QLocale(QLocale::English, QLocale::UnitedStates)
+                                 .toString(shownDate_, QStringLiteral("MMMM yyyy")));
     const QColor light = cellBackground();
     // Cell firstWeekday - 1 holds day 1.
     const QDate beforeCell0 =
@@ -161,7 +168,9 @@ void FrmCalendar::FillCalendar() {
         const calendar::CellState &cell = layout.cells[i];
         QLabel *label = dateLabel_[i];
         if (!cell.visible) {
+            // Unseen, but a screen reader would still find a stale day by its name.
             label->hide();
+            label->clear();
             label->setAccessibleName(QString());
             continue;
         }

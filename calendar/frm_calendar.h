@@ -33,6 +33,7 @@ private:
     void showShownMonthInLists();
 
     std::array<QLabel *, calendar::kCellCount> dateLabel_{};
+    QWidget *grid_ = nullptr; // holds the day cells; named after the month shown
     QComboBox *monthList_ = nullptr;
     QComboBox *yearList_ = nullptr;
     QDate shownDate_;      // only its month and year count
