@@ -3,6 +3,7 @@
 
 #include "calendar/frm_calendar.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -135,11 +136,13 @@ FrmCalendar::FrmCalendar(QWidget *parent) : QMainWindow(parent) {
     ui::nameAfterLabel(yearList_, yearLabel);
 
     // Choosing an item, even the one already chosen, lays the month out again; so does
-    // Enter in a field, the keyboard's way of confirming a typed month or year.
+    // confirming a field: Enter, or leaving it, which is also how a screen reader that
+    // sets the field's text moves on.
     connect(monthList_, &QComboBox::activated, this, &FrmCalendar::MonthList_Click);
     connect(yearList_, &QComboBox::activated, this, &FrmCalendar::YearList_Click);
-    connect(monthList_->lineEdit(), &QLineEdit::returnPressed, this, &FrmCalendar::MonthList_Click);
-    connect(yearList_->lineEdit(), &QLineEdit::returnPressed, this, &FrmCalendar::YearList_Click);
+    connect(monthList_->lineEdit(), &QLineEdit::editingFinished, this,
+            &FrmCalendar::fieldConfirmed);
+    connect(yearList_->lineEdit(), &QLineEdit::editingFinished, this, &FrmCalendar::fieldConfirmed);
 
     setTabOrder(monthList_, yearList_);
     monthList_->setFocus();
@@ -199,6 +202,13 @@ void FrmCalendar::MonthList_Click() {
 }
 
 void FrmCalendar::YearList_Click() {
+    showTypedMonth();
+}
+
+void FrmCalendar::fieldConfirmed() {
+    // Opening a list's drop-down takes the focus from its field; the choice comes next.
+    if (QApplication::activePopupWidget())
+        return;
     showTypedMonth();
 }
 

@@ -24,6 +24,7 @@ public:
 private slots:
     void MonthList_Click();
     void YearList_Click();
+    void fieldConfirmed();
 
 private:
     void Form_Load();
