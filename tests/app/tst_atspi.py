@@ -51,7 +51,7 @@ class Services:
         return process
 
     def start_reporting(self, args, fd_option):
-        """Starts a service that writes one line (its display or address) to a pipe."""
+        """Starts a service that tells its display or address on a pipe."""
         read_end, write_end = os.pipe()
         self.start(args + [fd_option.format(write_end)], pass_fds=[write_end],
                    stderr=subprocess.DEVNULL)
@@ -117,7 +117,10 @@ class Reader:
         self.pyatspi = pyatspi
         self.context = glib.MainContext.default()
         self.failures = []
-        self.app = self.wait_for(lambda: self.application(program_pid), "the program on the bus")
+        self.app = self.wait_for(
+            lambda: next(a for a in pyatspi.Registry.getDesktop(0)
+                         if a is not None and a.get_process_id() == program_pid),
+            "the program on the bus")
 
     # Waiting, with the bus's events delivered meanwhile so that nothing read is stale.
     def pump(self):
@@ -137,12 +140,6 @@ class Reader:
             if time.monotonic() > deadline:
                 raise Failure("timed out waiting for " + what)
             time.sleep(0.05)
-
-    def application(self, pid):
-        for app in self.pyatspi.Registry.getDesktop(0):
-            if app is not None and app.get_process_id() == pid:
-                return app
-        return None
 
     # Finding objects. Lists and tables are not searched: the dialer's hold 505 items.
     def descendants(self, root):
@@ -189,11 +186,6 @@ class Reader:
     def text(obj):
         contents = obj.queryText()
         return contents.getText(0, contents.characterCount)
-
-    def labelled_by(self, obj):
-        return [relation.getTarget(i).name for relation in obj.getRelationSet()
-                if relation.getRelationType() == self.pyatspi.RELATION_LABELLED_BY
-                for i in range(relation.getNTargets())]
 
     # Checking.
     def check(self, what, actual, expected):
@@ -301,12 +293,11 @@ def check_analyzer(reader, wave_path):
                       True)
     reader.press(reader.find(dialog, "push button", "Analyze"))
     reader.wait_for(lambda: all(w.name != "Open" for w in reader.app), "the Open window to close")
-    frame = reader.find(window, "panel", "Header Information")
-    values = {}
-    for label in reader.find_all(frame, "label"):
-        for heading in reader.labelled_by(label):
-            if heading != "Header Information":
-                values[heading] = label.name
+    values = {relation.getTarget(0).name: label.name
+              for label in reader.find_all(window, "label")
+              for relation in label.getRelationSet()
+              if relation.getRelationType() == reader.pyatspi.RELATION_LABELLED_BY
+              and relation.getTarget(0).getRoleName() == "label"}
     reader.check("analyzer: values read by name, labelled by their headings", values,
                  {"Sampling frequency": "22.05 KHz", "Channels": "Stereo", "Bits per sample": "16"})
     reader.check("analyzer: the file's path",

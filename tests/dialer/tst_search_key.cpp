@@ -3,7 +3,6 @@
 
 #include <QtTest/QtTest>
 
-#include "dialer/dialing_tables.h"
 #include "dialer/search_key.h"
 
 class TestSearchKey : public QObject {
@@ -12,8 +11,6 @@ class TestSearchKey : public QObject {
 private slots:
     void folds_data();
     void folds();
-    void typedFormsFindTheirCountry_data();
-    void typedFormsFindTheirCountry();
 };
 
 void TestSearchKey::folds_data() {
@@ -36,31 +33,6 @@ void TestSearchKey::folds() {
     QFETCH(QString, text);
     QFETCH(QString, key);
     QCOMPARE(dialer::searchKey(text), key);
-}
-
-void TestSearchKey::typedFormsFindTheirCountry_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("listText");
-    QTest::newRow("curacao") << "curacao" << QStringLiteral("Cura\u00E7ao");
-    QTest::newRow("reunion") << "reunion" << QStringLiteral("R\u00E9union Island");
-    QTest::newRow("kdd") << "kdd"
-                         << "Japan (KDD)";
-}
-
-// The two texts beyond ASCII in the tables are found by their plain spelling.
-void TestSearchKey::typedFormsFindTheirCountry() {
-    QFETCH(QString, typed);
-    QFETCH(QString, listText);
-    int found = 0;
-    for (const auto &entry : dialer::SourceAccessCodes) {
-        const QString text =
-            QString::fromUtf8(entry.listText.data(), static_cast<qsizetype>(entry.listText.size()));
-        if (dialer::searchKey(text).contains(dialer::searchKey(typed))) {
-            QCOMPARE(text, listText);
-            ++found;
-        }
-    }
-    QCOMPARE(found, 1);
 }
 
 QTEST_GUILESS_MAIN(TestSearchKey)
