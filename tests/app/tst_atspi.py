@@ -50,11 +50,10 @@ class Services:
         self.processes.append(process)
         return process
 
-    def start_reporting(self, args, fd_option):
+    def start_reporting(self, args, fd_option, stderr=None):
         """Starts a service that tells its display or address on a pipe."""
         read_end, write_end = os.pipe()
-        self.start(args + [fd_option.format(write_end)], pass_fds=[write_end],
-                   stderr=subprocess.DEVNULL)
+        self.start(args + [fd_option.format(write_end)], pass_fds=[write_end], stderr=stderr)
         os.close(write_end)
         try:
             line = b""
@@ -76,7 +75,8 @@ class Services:
              "-displayfd"], "{}")
         self.env["DISPLAY"] = ":" + display
         self.env["DBUS_SESSION_BUS_ADDRESS"] = self.start_reporting(
-            ["dbus-daemon", "--session", "--nofork", "--nopidfile"], "--print-address={}")
+            ["dbus-daemon", "--session", "--nofork", "--nopidfile"], "--print-address={}",
+            stderr=subprocess.DEVNULL)  # its complaints about fd limits
         launcher = next((path for path in BUS_LAUNCHERS if os.access(path, os.X_OK)), None)
         if not launcher:
             raise Failure("at-spi-bus-launcher not found (package at-spi2-core)")
@@ -113,23 +113,25 @@ def write_wave(path):
 class Reader:
     """What a screen reader sees of the program, and the checks made on it."""
 
-    def __init__(self, pyatspi, glib, program_pid):
+    def __init__(self, pyatspi, glib, program):
         self.pyatspi = pyatspi
         self.context = glib.MainContext.default()
         self.failures = []
         self.app = self.wait_for(
             lambda: next(a for a in pyatspi.Registry.getDesktop(0)
-                         if a is not None and a.get_process_id() == program_pid),
-            "the program on the bus")
+                         if a is not None and a.get_process_id() == program.pid),
+            "the program on the bus", program)
 
     # Waiting, with the bus's events delivered meanwhile so that nothing read is stale.
     def pump(self):
         while self.context.iteration(False):
             pass
 
-    def wait_for(self, probe, what):
+    def wait_for(self, probe, what, program=None):
         deadline = time.monotonic() + WAIT_SECONDS
         while True:
+            if program and program.poll() is not None:
+                raise Failure(f"the program ended ({program.returncode}) before {what}")
             self.pump()
             try:
                 found = probe()
@@ -324,7 +326,7 @@ def run(program):
                            QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         services.env = program_env
         plim = services.start([program], cwd=folder)
-        reader = Reader(pyatspi, GLib, plim.pid)
+        reader = Reader(pyatspi, GLib, plim)
         # A window that fails on the way does not keep the next from being checked.
         for check in (check_converter, check_dialer, check_calendar,
                       lambda reader: check_analyzer(reader, wave_path)):
