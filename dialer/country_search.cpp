@@ -19,13 +19,27 @@ constexpr int kSearchKeyRole = Qt::UserRole + 1;
 // the list map a chosen completion back to its own position, even among equal texts.
 class SearchKeys : public QIdentityProxyModel {
 public:
-    using QIdentityProxyModel::QIdentityProxyModel;
+    explicit SearchKeys(QObject *parent) : QIdentityProxyModel(parent) {
+        // Every key typed runs through all the keys: fold each text once.
+        const auto forget = [this] { keys_.clear(); };
+        connect(this, &QAbstractItemModel::modelReset, this, forget);
+        connect(this, &QAbstractItemModel::rowsInserted, this, forget);
+        connect(this, &QAbstractItemModel::rowsRemoved, this, forget);
+        connect(this, &QAbstractItemModel::dataChanged, this, forget);
+    }
 
     QVariant data(const QModelIndex &index, int role) const override {
-        if (role == kSearchKeyRole)
-            return searchKey(QIdentityProxyModel::data(index, Qt::DisplayRole).toString());
-        return QIdentityProxyModel::data(index, role);
+        if (role != kSearchKeyRole)
+            return QIdentityProxyModel::data(index, role);
+        if (keys_.isEmpty())
+            for (int row = 0; row < rowCount(); ++row)
+                keys_.append(searchKey(
+                    QIdentityProxyModel::data(this->index(row, 0), Qt::DisplayRole).toString()));
+        return keys_.value(index.row());
     }
+
+private:
+    mutable QStringList keys_;
 };
 
 class CountryCompleter : public QCompleter {
