@@ -206,6 +206,16 @@ class Reader:
         self.check(what, probe(), expected)
 
 
+def check_help(reader, window, first_line):
+    """Its window's Help menu item opens a help window that reads its text."""
+    reader.press(reader.find(window, "menu item", "Help"))
+    help_text = reader.wait_for(
+        lambda: next(text for w in reader.app if w.name == "Help"
+                     for text in reader.find_all(w, "text", "Help")
+                     if reader.text(text).startswith(first_line)), "its help window")
+    reader.check(f"{window.name}: help", reader.text(help_text).splitlines()[0], first_line)
+
+
 def open_tool(reader, item, window_name):
     main = reader.window("Zendrel")
     reader.press(reader.find(main, "menu item", item))
@@ -234,6 +244,7 @@ def check_converter(reader):
     for name, value in expected.items():
         box = reader.find(window, "text", name)
         reader.check_soon(f"converter: 180 cm in {name}", lambda box=box: reader.text(box), value)
+    check_help(reader, window, "Utility function:")
 
 
 def check_dialer(reader):
@@ -249,6 +260,7 @@ def check_dialer(reader):
     reader.press(reader.find(window, "push button", "Submit"))
     reader.check_soon("dialer: Submit composes from the texts set",
                       lambda: reader.text(result), "011-81-(0)-")
+    check_help(reader, window, "Dialing sequence of international telephone number:")
 
 
 def check_calendar(reader):
