@@ -3,6 +3,7 @@
 
 #include "calendar/frm_calendar.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -109,11 +110,16 @@ FrmCalendar::FrmCalendar(QWidget *parent) : QMainWindow(parent) {
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     sunday->setPalette(red);
 
+    // The cells sit on a see-through sheet at the frame's origin, so their places stay the
+    // frame's. Qt names a label with neither text nor name of its own after the frame it
+    // lies in; on the sheet a hidden cell has no name at all.
+    grid_ = new QWidget(frame);
+    grid_->setGeometry(ui::twipsRect(0, 0, 3495, 600 + 360 * 5 + 255));
     for (std::size_t i = 0; i < dateLabel_.size(); ++i) {
         const int column = static_cast<int>(i % 7); // 0 = Sunday
         const int row = static_cast<int>(i / 7);
         const QByteArray name = "dateLabel_" + QByteArray::number(static_cast<int>(i));
-        dateLabel_[i] = ui::makeLabel(frame, name.constData(), QString(),
+        dateLabel_[i] = ui::makeLabel(grid_, name.constData(), QString(),
                                       ui::twipsRect(120 + 480 * column, 600 + 360 * row, 375, 255),
                                       Qt::AlignHCenter);
         dateLabel_[i]->setFont(verdana);
@@ -130,11 +136,13 @@ FrmCalendar::FrmCalendar(QWidget *parent) : QMainWindow(parent) {
     ui::nameAfterLabel(yearList_, yearLabel);
 
     // Choosing an item, even the one already chosen, lays the month out again; so does
-    // Enter in a field, the keyboard's way of confirming a typed month or year.
+    // confirming a field: Enter, or leaving it, which is also how a screen reader that
+    // sets the field's text moves on.
     connect(monthList_, &QComboBox::activated, this, &FrmCalendar::MonthList_Click);
     connect(yearList_, &QComboBox::activated, this, &FrmCalendar::YearList_Click);
-    connect(monthList_->lineEdit(), &QLineEdit::returnPressed, this, &FrmCalendar::MonthList_Click);
-    connect(yearList_->lineEdit(), &QLineEdit::returnPressed, this, &FrmCalendar::YearList_Click);
+    connect(monthList_->lineEdit(), &QLineEdit::editingFinished, this,
+            &FrmCalendar::fieldConfirmed);
+    connect(yearList_->lineEdit(), &QLineEdit::editingFinished, this, &FrmCalendar::fieldConfirmed);
 
     setTabOrder(monthList_, yearList_);
     monthList_->setFocus();
@@ -155,6 +163,8 @@ void FrmCalendar::FillCalendar() {
     const calendar::MonthLayout layout =
         calendar::LayoutMonth(shownDate_.month(), shownDate_.year(), toDate(calendar::today()));
     firstWeekday_ = layout.firstWeekday;
+    grid_->setAccessibleName(QLocale(QLocale::English, QLocale::UnitedStates)
+                                 .toString(shownDate_, QStringLiteral("MMMM yyyy")));
     const QColor light = cellBackground();
     // Cell firstWeekday - 1 holds day 1.
     const QDate beforeCell0 =
@@ -163,7 +173,9 @@ void FrmCalendar::FillCalendar() {
         const calendar::CellState &cell = layout.cells[i];
         QLabel *label = dateLabel_[i];
         if (!cell.visible) {
+            // Unseen, but a screen reader would still find a stale day by its name.
             label->hide();
+            label->clear();
             label->setAccessibleName(QString());
             continue;
         }
@@ -192,6 +204,13 @@ void FrmCalendar::MonthList_Click() {
 }
 
 void FrmCalendar::YearList_Click() {
+    showTypedMonth();
+}
+
+void FrmCalendar::fieldConfirmed() {
+    // Opening a list's drop-down takes the focus from its field; the choice comes next.
+    if (QApplication::activePopupWidget())
+        return;
     showTypedMonth();
 }
 

@@ -24,6 +24,7 @@ public:
 private slots:
     void MonthList_Click();
     void YearList_Click();
+    void fieldConfirmed();
 
 private:
     void Form_Load();
@@ -33,6 +34,7 @@ private:
     void showShownMonthInLists();
 
     std::array<QLabel *, calendar::kCellCount> dateLabel_{};
+    QWidget *grid_ = nullptr; // holds the day cells; named after the month shown
     QComboBox *monthList_ = nullptr;
     QComboBox *yearList_ = nullptr;
     QDate shownDate_;      // only its month and year count

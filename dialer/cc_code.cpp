@@ -12,11 +12,13 @@
 
 #include "dialer/cc_help.h"
 #include "dialer/compose_dial_prefix.h"
+#include "dialer/country_search.h"
 #include "dialer/dialing_tables.h"
 #include "ui/accessible_names.h"
 #include "ui/colours.h"
 #include "ui/controls.h"
 #include "ui/labels.h"
+#include "ui/list_choice.h"
 #include "ui/twips.h"
 #include "ui/window_frame.h"
 #include "ui/window_registry.h"
@@ -38,15 +40,8 @@ QComboBox *makeCountryList(QWidget *parent, const char *name, const Table &table
                                         static_cast<qsizetype>(entry.listText.size())));
     list->setCurrentIndex(-1); // -1: no item chosen
     list->setEditText(prompt);
+    dialer::addCountrySearch(list);
     return list;
-}
-
-// The chosen position, or -1 when none is chosen or the field no longer shows it.
-int chosenIndex(const QComboBox *list) {
-    const int index = list->currentIndex();
-    if (index < 0 || list->currentText() != list->itemText(index))
-        return -1;
-    return index;
 }
 
 } // namespace
@@ -98,8 +93,8 @@ CcCode::CcCode(QWidget *parent) : QMainWindow(parent) {
 }
 
 void CcCode::Submit_Click() {
-    const int source = chosenIndex(src_);
-    const int destination = chosenIndex(dest_);
+    const int source = ui::chooseShownItem(src_);
+    const int destination = ui::chooseShownItem(dest_);
     // Without a country on both sides there is nothing to compose; the result stays.
     if (source < 0 || destination < 0)
         return;

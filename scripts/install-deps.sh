@@ -11,6 +11,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     xvfb xauth fonts-dejavu-core fonts-liberation2
+    dbus-daemon at-spi2-core python3-pyatspi
     "$@"
 )
 

@@ -9,10 +9,21 @@
 
 namespace ui {
 
+QString spokenCaption(const QString &caption) {
+    QString spoken = caption;
+    spoken.remove(QLatin1Char('{')).remove(QLatin1Char('}'));
+    return spoken.simplified();
+}
+
 void nameAfterLabel(QWidget *control, QLabel *label) {
     if (!label->text().contains(QLatin1Char('&')))
         label->setBuddy(control);
-    setSpokenName(control, label->text().simplified());
+    const QString spoken = spokenCaption(label->text());
+    // A label's own name is its text unless told otherwise; only a caption that sounds
+    // different needs one.
+    if (spoken != label->text())
+        label->setAccessibleName(spoken);
+    setSpokenName(control, spoken);
 }
 
 void setSpokenName(QWidget *control, const QString &name) {

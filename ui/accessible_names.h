@@ -10,10 +10,14 @@ class QWidget;
 
 namespace ui {
 
+// A caption as a listener should hear it: runs of blanks, which only place words on
+// screen, folded to one, and braces, which only group words on screen, dropped.
+QString spokenCaption(const QString &caption);
+
 // Lets a screen reader name `control` after the caption label that stands for it: the
 // label becomes its buddy (the labelled-by relation that Linux screen readers follow), and
-// the control's accessible name is the caption with its runs of blanks folded. A caption
-// holding "&" is not made a buddy, since a buddy would turn the "&" into an access key.
+// both are named by the spoken form of the caption. A caption holding "&" is not made a
+// buddy, since a buddy would turn the "&" into an access key.
 void nameAfterLabel(QWidget *control, QLabel *label);
 
 // An accessible name where no label, or no label alone, tells the control apart. An

@@ -3,20 +3,14 @@
 
 #include "unit_conv/conversion_steps.h"
 #include "unit_conv/conversions.h"
+#include "unit_conv/unit_constants.h"
 
 namespace unit_conv {
 
 namespace {
 
 using namespace area;
-
-// Square metres are the hub, except for the acre, which is tied to the hectare.
-constexpr double kM2PerKm2 = 1000000;
-constexpr double kM2PerTsubo = 3.306;
-constexpr double kM2PerFt2 = 0.09;
-constexpr double kM2PerYd2 = 0.84;
-constexpr double kM2PerHa = 10000;
-constexpr double kHaPerAcre = 0.405;
+using namespace constants::area;
 
 // Steps for each source, indexed by that box.
 constexpr std::array<std::array<Step, kBoxes - 1>, kBoxes> kSteps{{

@@ -3,6 +3,7 @@
 
 #include "unit_conv/conversion_steps.h"
 #include "unit_conv/conversions.h"
+#include "unit_conv/unit_constants.h"
 
 #include <cmath>
 
@@ -11,17 +12,7 @@ namespace unit_conv {
 namespace {
 
 using namespace length;
-
-constexpr double kCmPerM = 100;
-constexpr double kMPerKm = 1000;
-constexpr double kCmPerKm = 100000;
-constexpr double kCmPerInch = 2.54;
-// The converter's foot is 31 cm, while its inch is 2.54 cm: 12 inches are not a foot.
-constexpr double kCmPerFoot = 31;
-constexpr double kMPerFoot = 0.31;
-constexpr double kMPerYard = 0.91;
-constexpr double kKmPerMile = 1.61;
-constexpr double kInchesPerPairFoot = 12;
+using namespace constants::length;
 
 constexpr std::size_t kSingleBoxes = mile + 1;
 

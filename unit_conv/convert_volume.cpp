@@ -3,20 +3,14 @@
 
 #include "unit_conv/conversion_steps.h"
 #include "unit_conv/conversions.h"
+#include "unit_conv/unit_constants.h"
 
 namespace unit_conv {
 
 namespace {
 
 using namespace volume;
-
-// Two chains meet at the litre: gallon, quart, pint, fluid ounce; go and sho.
-constexpr double kLitresPerGallon = 3.785;
-constexpr double kQuartsPerGallon = 4;
-constexpr double kPintsPerQuart = 2;
-constexpr double kFluidOuncesPerPint = 16;
-constexpr double kLitresPerGo = 0.18;
-constexpr double kGoPerSho = 10;
+using namespace constants::volume;
 
 // Steps for each source, indexed by that box.
 constexpr std::array<std::array<Step, kBoxes - 1>, kBoxes> kSteps{{

@@ -3,17 +3,14 @@
 
 #include "unit_conv/conversion_steps.h"
 #include "unit_conv/conversions.h"
+#include "unit_conv/unit_constants.h"
 
 namespace unit_conv {
 
 namespace {
 
 using namespace weight;
-
-// Grams are the hub. The ounce is 28 g and the pound 454 g, so a pound is not 16 ounces.
-constexpr double kGramsPerKg = 1000;
-constexpr double kGramsPerOunce = 28;
-constexpr double kGramsPerPound = 454;
+using namespace constants::weight;
 
 // Steps for each source, indexed by that box.
 constexpr std::array<std::array<Step, kBoxes - 1>, kBoxes> kSteps{{

@@ -22,6 +22,7 @@
 #include "unit_conv/conversions.h"
 #include "unit_conv/row_editing.h"
 #include "unit_conv/u_conv_layout.h"
+#include "unit_conv/unit_relations.h"
 #include "unit_conv/uc_help.h"
 
 namespace layout = unit_conv::layout;
@@ -52,6 +53,11 @@ QLineEdit *makeUnitBox(QWidget *frameWidget, const layout::Frame &frame,
     }
     if (design.spokenName)
         ui::setSpokenName(box, QLatin1String(design.spokenName));
+    // The constants are rounded everyday figures: say which, to the listener and the mouse.
+    const QString relation =
+        QString::fromStdString(unit_conv::RelationText(design.name, unit_conv::localeSeparators()));
+    box->setAccessibleDescription(relation);
+    box->setToolTip(relation);
     return box;
 }
 
@@ -88,9 +94,10 @@ UConv::UConv(QWidget *parent) : QMainWindow(parent) {
         QPushButton *button = ui::makeButton(
             frames[design.category], design.name, QLatin1String(design.caption),
             inFrame(frame, design.left, design.top, layout::kButtonWidth, layout::kButtonHeight));
-        // Five buttons share each caption; the description tells the rows apart.
-        button->setAccessibleDescription(QStringLiteral("%1 %2").arg(QLatin1String(design.caption),
-                                                                     QLatin1String(frame.caption)));
+        // Five buttons share each caption: the name says the row, so that a listener can
+        // tell them apart.
+        button->setAccessibleName(QStringLiteral("%1 %2").arg(
+            QLatin1String(design.caption), QString::fromLatin1(frame.caption).toLower()));
     }
     connectButton("convert_l", &UConv::convert_l_Click);
     connectButton("convert_a", &UConv::convert_a_Click);

@@ -78,8 +78,8 @@ inline constexpr std::array kUnitBoxes{
     // The pair shares one wide label; the other box's label is a null name. Their spoken
     // names keep them apart from the "foot" and "inch" boxes above.
     leftAligned(Length, "feet_c", "Label28", "         {feet           +          inch}", 6840,
-                1320, 6840, 2535, "{feet + inch} feet"),
-    leftAligned(Length, "inch_c", nullptr, nullptr, 8160, 1320, 0, 0, "{feet + inch} inch"),
+                1320, 6840, 2535, "feet + inch, feet"),
+    leftAligned(Length, "inch_c", nullptr, nullptr, 8160, 1320, 0, 0, "feet + inch, inch"),
     centred(Area, "m2", "Label14", "sq. m", 240, 2520),
     centred(Area, "km2", "Label13", "sq. km", 1560, 2520),
     centred(Area, "tsubo", "Label12", "Tsubo", 2880, 2520),

@@ -14,6 +14,8 @@
 
 #include "ui/colours.h"
 #include "ui/controls.h"
+#include "ui/dialog_role.h"
+#include "ui/labelled_drop_down.h"
 #include "ui/labels.h"
 #include "ui/message_box.h"
 #include "ui/twips.h"
@@ -55,22 +57,24 @@ protected:
 } // namespace
 
 FileSelect::FileSelect(QWidget *parent) : QWidget(parent) {
+    ui::announceAsDialog(this);
     setObjectName(QStringLiteral("File_select"));
     setWindowTitle(QStringLiteral("Open"));
     ui::setCloseBoxOnly(this);
     ui::setBackground(this, ui::kSelectionBackground);
     setFixedSize(ui::twipsSize(4305, 3075));
 
-    drive1_ = new QComboBox(this);
+    // No caption stands beside the three lists; these names tell a screen reader which is which.
+    drive1_ = new ui::LabelledDropDown(QStringLiteral("Drive"), this);
     drive1_->setObjectName(QStringLiteral("Drive1"));
     drive1_->setGeometry(ui::twipsRect(120, 120, 2295, 315));
-    // No caption stands beside the three lists; these names tell a screen reader which is which.
-    drive1_->setAccessibleName(QStringLiteral("Drive"));
 
     dir1_ = new FolderTree(this);
     dir1_->setObjectName(QStringLiteral("Dir1"));
     dir1_->setGeometry(ui::twipsRect(120, 480, 2295, 1665));
     dir1_->setHeaderHidden(true);
+    // Screen readers still see the hidden header, as the column's name.
+    dir1_->setHeaderLabel(QStringLiteral("Folder"));
     dir1_->setRootIsDecorated(false);
     dir1_->setItemsExpandable(false);
     dir1_->setExpandsOnDoubleClick(false);
@@ -88,6 +92,7 @@ FileSelect::FileSelect(QWidget *parent) : QWidget(parent) {
     selectedFile_->setObjectName(QStringLiteral("selected_file"));
     selectedFile_->setGeometry(ui::twipsRect(120, 2280, 4095, 255));
     selectedFile_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    showSelectedFile(QString());
 
     auto *analyze = ui::makeButton(this, "analyze", QStringLiteral("Analyze"),
                                    ui::twipsRect(2640, 2640, 735, 375));
@@ -142,8 +147,15 @@ void FileSelect::File1_Click() {
         return; // a new folder was listed: the earlier choice stays
     const QString folder = QDir::toNativeSeparators(dir1_->property(kPathProperty).toString());
     const QString path = wave::JoinFolderAndFile(folder, selected.first()->text());
+    showSelectedFile(path);
+}
+
+void FileSelect::showSelectedFile(const QString &path) {
     selectedFile_->setText(path);
     selectedFile_->setToolTip(path);
+    // The path alone would not say what it is.
+    selectedFile_->setAccessibleName(
+        QStringLiteral("Selected file, %1").arg(path.isEmpty() ? QStringLiteral("none") : path));
 }
 
 void FileSelect::analyze_Click() {

@@ -29,6 +29,7 @@ private:
     // lists stay as they were.
     bool openFolder(const QString &folder);
     void fillFolderList(const QString &folder, const QStringList &subfolders);
+    void showSelectedFile(const QString &path);
 
     QComboBox *drive1_ = nullptr;
     QTreeWidget *dir1_ = nullptr;

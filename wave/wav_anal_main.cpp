@@ -24,23 +24,25 @@
 namespace {
 
 // A caption above its value box; both centred, the box with a single-line border. A screen
-// reader names the box by its caption and reads the value as its description.
+// reader reads the value as the box's name, and the caption as the label it is labelled by.
 QLabel *addValue(QWidget *frame, const char *captionName, const QString &caption,
                  const char *valueName, int left, int top) {
-    ui::makeLabel(frame, captionName, caption, ui::twipsRect(left, top, 1455, 255),
-                  Qt::AlignHCenter);
+    QLabel *heading = ui::makeLabel(frame, captionName, caption,
+                                    ui::twipsRect(left, top, 1455, 255), Qt::AlignHCenter);
     auto *value = new QLabel(frame);
     value->setObjectName(QLatin1String(valueName));
     value->setGeometry(ui::twipsRect(left, top + 240, 1455, 255));
     value->setAlignment(Qt::AlignCenter);
     value->setFrameStyle(QFrame::Box | QFrame::Plain);
-    value->setAccessibleName(caption);
+    heading->setBuddy(value);
+    // Qt would name an empty box after its caption, and the caption would be heard twice.
+    value->setAccessibleName(QStringLiteral("none"));
     return value;
 }
 
 void showValue(QLabel *value, const QString &text) {
     value->setText(text);
-    value->setAccessibleDescription(text);
+    value->setAccessibleName(text);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include <QtTest/QtTest>
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -90,6 +91,8 @@ private slots:
     void typedTextIsUsedWhenAnItemIsChosen_data();
     void typedTextIsUsedWhenAnItemIsChosen();
     void enterConfirmsTypedText();
+    void leavingAFieldConfirmsItsText_data();
+    void leavingAFieldConfirmsItsText();
     void dayCellsDifferFromWhiteOnEveryStyle_data();
     void dayCellsDifferFromWhiteOnEveryStyle();
     void reopeningStartsOnToday();
@@ -272,6 +275,48 @@ void TestFrmCalendar::enterConfirmsTypedText() {
     QTest::keyClick(c.year->lineEdit(), Qt::Key_Return);
     QCOMPARE(shownMonth(c), QStringLiteral("31 days from cell 2"));
     QCOMPARE(c.year->currentText(), QStringLiteral("3000"));
+}
+
+void TestFrmCalendar::leavingAFieldConfirmsItsText_data() {
+    QTest::addColumn<bool>("inYearList");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("monthText");
+    QTest::addColumn<QString>("yearText");
+    QTest::newRow("month 2") << false << "2"
+                             << "28 days from cell 0"
+                             << "2"
+                             << "2026";
+    QTest::newRow("year 2000") << true << "2000"
+                               << "31 days from cell 5"
+                               << "12"
+                               << "2000";
+    QTest::newRow("no month: refused") << false << "13" << kDecember2026 << "12"
+                                       << "2026";
+}
+
+// A screen reader sets a field's text without key presses and moves on to the next
+// control; leaving the field confirms it, as Enter does.
+void TestFrmCalendar::leavingAFieldConfirmsItsText() {
+    QFETCH(bool, inYearList);
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QFETCH(QString, monthText);
+    QFETCH(QString, yearText);
+    const Calendar c = openCalendar();
+    QVERIFY(QTest::qWaitForWindowActive(c.window));
+    QComboBox *field = inYearList ? c.year : c.month;
+    QComboBox *other = inYearList ? c.month : c.year;
+    field->setFocus();
+    QAccessibleEditableTextInterface *editable =
+        QAccessible::queryAccessibleInterface(field->lineEdit())->editableTextInterface();
+    QVERIFY(editable);
+    editable->replaceText(0, static_cast<int>(field->currentText().size()), text);
+    QCOMPARE(shownMonth(c), kDecember2026); // setting the text alone changes nothing
+    other->setFocus();
+    QCOMPARE(shownMonth(c), shown);
+    QCOMPARE(c.month->currentText(), monthText);
+    QCOMPARE(c.year->currentText(), yearText);
 }
 
 void TestFrmCalendar::dayCellsDifferFromWhiteOnEveryStyle_data() {

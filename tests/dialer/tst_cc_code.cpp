@@ -3,8 +3,11 @@
 
 #include <QtTest/QtTest>
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -32,6 +35,27 @@ Dialer openDialer() {
             window.findChild<QComboBox *>(QStringLiteral("dest")),
             window.findChild<QLineEdit *>(QStringLiteral("out")),
             window.findChild<QPushButton *>(QStringLiteral("Submit"))};
+}
+
+// Sets the field's text as a screen reader does: through its accessible interface, with no
+// key press and no change of focus.
+void setTextAsScreenReader(QComboBox *list, const QString &text) {
+    QAccessibleEditableTextInterface *editable =
+        QAccessible::queryAccessibleInterface(list->lineEdit())->editableTextInterface();
+    QVERIFY(editable);
+    editable->replaceText(0, static_cast<int>(list->currentText().size()), text);
+    QCOMPARE(list->currentText(), text);
+}
+
+// The texts the search pops up, in the order shown.
+QStringList foundTexts(QComboBox *list) {
+    QStringList texts;
+    QCompleter *completer = list->completer();
+    if (!completer->popup()->isVisible())
+        return texts;
+    for (int row = 0; row < completer->completionModel()->rowCount(); ++row)
+        texts << completer->completionModel()->index(row, 0).data().toString();
+    return texts;
 }
 
 void click(QPushButton *button) {
@@ -63,6 +87,11 @@ private slots:
     void typedTextNeverBecomesAnItem();
     void typedTextMatchingAnItemChoosesIt();
     void typedResultIsOverwritten();
+    void shownTextCountsAsChoice_data();
+    void shownTextCountsAsChoice();
+    void typingFindsCountries_data();
+    void typingFindsCountries();
+    void choosingAFoundCountryChoosesItsPosition();
     void reopeningStartsAfresh();
     void helpShowsOneWindowWithTheText();
 
@@ -216,6 +245,88 @@ void TestCcCode::typedResultIsOverwritten() {
     QTest::keyClicks(d.out, QStringLiteral("my notes"));
     click(d.submit);
     QCOMPARE(d.out->text(), QStringLiteral("00-1-264-"));
+}
+
+void TestCcCode::shownTextCountsAsChoice_data() {
+    QTest::addColumn<int>("chosenBefore"); // in src; -1: none
+    QTest::addColumn<QString>("sourceText");
+    QTest::addColumn<QString>("prefix"); // empty: nothing composed
+    QTest::newRow("a single item's text") << -1 << "United States of America"
+                                          << "011-81-(0)-";
+    QTest::newRow("equal texts: the one chosen stays") << 87 << "Finland ()"
+                                                       << "999-81-(0)-";
+    QTest::newRow("equal texts: else the first") << 256 << "Finland ()"
+                                                 << "990-81-(0)-";
+    QTest::newRow("another letter case is no item") << -1 << "united states of america"
+                                                    << "";
+    QTest::newRow("an item's text with a blank more") << 256 << "Japan (KDD) "
+                                                      << "";
+}
+
+// A screen reader, or a paste, puts an item's text into the field without choosing it
+// from the list; Submit counts it as chosen.
+void TestCcCode::shownTextCountsAsChoice() {
+    QFETCH(int, chosenBefore);
+    QFETCH(QString, sourceText);
+    QFETCH(QString, prefix);
+    const Dialer d = openDialer();
+    if (chosenBefore >= 0)
+        gui_test::chooseListItem(d.src, chosenBefore);
+    setTextAsScreenReader(d.src, sourceText);
+    setTextAsScreenReader(d.dest, QStringLiteral("Japan"));
+    click(d.submit);
+    QCOMPARE(d.out->text(), prefix);
+    QCOMPARE(d.src->count(), 270);
+}
+
+void TestCcCode::typingFindsCountries_data() {
+    QTest::addColumn<bool>("inSource");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("found");
+    QTest::newRow("curacao finds Curaçao")
+        << false << "curacao" << QStringList{QStringLiteral("Cura\u00E7ao")};
+    QTest::newRow("typed with its accent") << false << "CURAÇ" << QStringList{"Cura\u00E7ao"};
+    QTest::newRow("korea finds both, in table order")
+        << false << "korea" << QStringList{"Korea (North)", "Korea (South)"};
+    QTest::newRow("kdd finds the carrier") << true << "kdd" << QStringList{"Japan (KDD)"};
+    QTest::newRow("reunion, anywhere in the text")
+        << true << "union isl" << QStringList{"R\u00E9union Island"};
+    QTest::newRow("nothing found") << true << "atlantis" << QStringList{};
+}
+
+void TestCcCode::typingFindsCountries() {
+    QFETCH(bool, inSource);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, found);
+    const Dialer d = openDialer();
+    QVERIFY(QTest::qWaitForWindowActive(d.window));
+    QComboBox *list = inSource ? d.src : d.dest;
+    gui_test::typeIntoList(list, typed);
+    if (found.isEmpty())
+        QVERIFY(!list->completer()->popup()->isVisible());
+    else
+        QTRY_COMPARE(foundTexts(list), found);
+    // The list itself stays as it was.
+    QCOMPARE(list->count(), inSource ? 270 : 235);
+    QCOMPARE(list->itemText(0), QStringLiteral("Afghanistan"));
+}
+
+// Of the three "Finland ()" found, the second is the second of the table.
+void TestCcCode::choosingAFoundCountryChoosesItsPosition() {
+    const Dialer d = openDialer();
+    QVERIFY(QTest::qWaitForWindowActive(d.window));
+    gui_test::chooseListItem(d.dest, 109);
+    gui_test::typeIntoList(d.src, QStringLiteral("finland ("));
+    QTRY_COMPARE(foundTexts(d.src), QStringList(3, QStringLiteral("Finland ()")));
+    QAbstractItemView *popup = d.src->completer()->popup();
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+    QTRY_VERIFY(!popup->isVisible());
+    QCOMPARE(d.src->currentIndex(), 86);
+    QCOMPARE(d.src->currentText(), QStringLiteral("Finland ()"));
+    click(d.submit);
+    QCOMPARE(d.out->text(), QStringLiteral("994-81-(0)-"));
 }
 
 void TestCcCode::reopeningStartsAfresh() {

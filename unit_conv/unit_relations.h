@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Kelvorn R&D
+
+#pragma once
+
+#include "unit_conv/number_rules.h"
+
+#include <string>
+#include <string_view>
+
+namespace unit_conv {
+
+// What the unit of box `box` (its design name: "tsubo", "foot", "dc") is worth as the
+// converter reckons it, written with the converter's own constants and the user's
+// separators: "1 tsubo = 3.306 sq. m", "1 foot = 31 cm = 0.31 m". Empty for a box that
+// every other unit of its row is reckoned from, and for a name that is no unit box.
+std::string RelationText(std::string_view box, const Separators &separators);
+
+} // namespace unit_conv
