@@ -37,6 +37,8 @@ if command -v ccache >/dev/null; then
     export CCACHE_BASEDIR=$out
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
+# All of Debian's hardening, bindnow included.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 flags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 # dpkg-buildflags maps the folder it runs in; here that is the package folder.
 flags=${flags//-ffile-prefix-map=$repo=./-ffile-prefix-map=$out=.}
