@@ -24,7 +24,7 @@ fi
 echo "The two packages are identical."
 
 echo "== lintian"
-lintian --info --display-info --fail-on error,warning "$first"
+lintian --display-info --fail-on error,warning "$first"
 echo "lintian: no error, no warning."
 
 echo "== What the package installs"
