@@ -7,9 +7,10 @@
 # Debian's hardening flags; the folder is emptied first.
 #
 # Reproducible: the sources are that commit's, exported afresh; every time stamp is the
-# commit's (SOURCE_DATE_EPOCH); the build folder's path is mapped away from what the
-# compiler records. ccache is used when installed: it rewrites paths below the folder
-# relative to it, so a second build in another folder still finds the first one's objects.
+# commit's (SOURCE_DATE_EPOCH); nothing in the package depends on the folder it is built in
+# or on whether ccache compiled it. ccache is used when installed: it rewrites paths below
+# the folder relative to it, so a second build in another folder finds the first one's
+# objects.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -39,14 +40,23 @@ if command -v ccache >/dev/null; then
 fi
 # All of Debian's hardening, bindnow included.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-flags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
-# dpkg-buildflags maps the folder it runs in; here that is the package folder.
-flags=${flags//-ffile-prefix-map=$repo=./-ffile-prefix-map=$out=.}
+flags=()
+for flag in $(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS); do
+    case $flag in
+    # The package is stripped, so debug information would only feed the build ID, and
+    # with it the paths the compiler was given: ccache gives them relative, a plain
+    # compiler absolute.
+    -g) ;;
+    # dpkg-buildflags maps the folder it runs in; here that is the package folder.
+    -ffile-prefix-map=*) flags+=("-ffile-prefix-map=$out=.") ;;
+    *) flags+=("$flag") ;;
+    esac
+done
 
 cmake -S "$out/src" -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=None \
     -DZENDREL_BUILD_TESTS=OFF -DZENDREL_WARNINGS_AS_ERRORS=ON -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
     "${launcher[@]}" \
-    "-DCMAKE_CXX_FLAGS=$flags" "-DCMAKE_EXE_LINKER_FLAGS=$(dpkg-buildflags --get LDFLAGS)" \
+    "-DCMAKE_CXX_FLAGS=${flags[*]}" "-DCMAKE_EXE_LINKER_FLAGS=$(dpkg-buildflags --get LDFLAGS)" \
     >"$out/configure.log"
 cmake --build "$out/build" --parallel "$(nproc)" --target plim zendrel-icons zendrel-docs \
     >"$out/build.log"
