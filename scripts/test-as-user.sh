@@ -19,10 +19,11 @@ if [[ $(id -u) -eq 0 ]]; then
     chown nobody:nogroup "$scratch/home"
     as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 fi
+# A clean environment, but the sanitizers' settings of a sanitizer build pass through.
 run() {
     (cd "$scratch/home" && "${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$scratch/home" \
         TMPDIR="$scratch/home" XDG_RUNTIME_DIR="$scratch/home" QT_QPA_PLATFORM=offscreen \
-        LC_ALL=C.UTF-8 "$@")
+        LC_ALL=C.UTF-8 ASAN_OPTIONS="${ASAN_OPTIONS:-}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" "$@")
 }
 
 echo "Running as $(run id -un) (uid $(run id -u))"
