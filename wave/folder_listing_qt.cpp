@@ -8,17 +8,42 @@
 
 namespace wave {
 
+namespace {
+
+// The reasons in the words the POSIX layer reports them, so that the window's message reads
+// the same on every system.
+QString whyUnreadable(const QString &folder) {
+    const QFileInfo info(folder);
+    if (!info.exists())
+        return QStringLiteral("No such file or directory");
+    if (!info.isDir())
+        return QStringLiteral("Not a directory");
+    return QStringLiteral("Permission denied");
+}
+
+} // namespace
+
 // Where file names are Unicode already, Qt lists them without loss.
 FolderListing ListFolder(const QString &folder) {
     FolderListing listing;
-    const QDir dir(folder);
-    if (!dir.exists() || !QFileInfo(folder).isReadable()) {
-        listing.error = QStringLiteral("The folder cannot be read.");
+    const QFileInfo info(folder);
+    if (!info.isDir() || !info.isReadable()) {
+        listing.error = whyUnreadable(folder);
         return listing;
     }
-    listing.subfolders = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    listing.waveFiles = dir.entryList({QStringLiteral("*.wav")}, QDir::Files);
-    listing.waveFiles.removeIf([](const QString &name) { return !IsWaveFileName(name); });
+    // Qt's own filters let a link to a FIFO or a device pass as a file; the kind of what an
+    // entry leads to decides here, links followed, as on POSIX.
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        const QString name = entry.fileName();
+        if (name.startsWith(QLatin1Char('.')))
+            continue; // hidden
+        if (entry.isDir())
+            listing.subfolders.append(name);
+        else if (entry.isFile() && IsWaveFileName(name))
+            listing.waveFiles.append(name);
+    }
     SortNamesForDisplay(listing.subfolders);
     SortNamesForDisplay(listing.waveFiles);
     listing.readable = true;
@@ -26,7 +51,9 @@ FolderListing ListFolder(const QString &folder) {
 }
 
 QString CurrentFolder() {
-    return QDir::currentPath();
+    // Empty when the folder the program started in has been removed since.
+    const QString current = QDir::currentPath();
+    return current.isEmpty() ? QDir::rootPath() : current;
 }
 
 } // namespace wave

@@ -15,7 +15,11 @@ namespace {
 class QtFile final : public RegularFile {
 public:
     explicit QtFile(const QString &path) : file_(path) {}
-    bool open() { return file_.open(QIODevice::ReadOnly | QIODevice::ExistingOnly); }
+    // ExistingOnly: a missing file stays missing. A device swapped in after the look reads
+    // as a sequential stream, and is refused.
+    bool open() {
+        return file_.open(QIODevice::ReadOnly | QIODevice::ExistingOnly) && !file_.isSequential();
+    }
 
     std::optional<std::size_t> readAt(std::int64_t offset,
                                       std::span<unsigned char> buffer) override {
@@ -37,6 +41,8 @@ private:
 } // namespace
 
 std::unique_ptr<RegularFile> RegularFile::open(const QString &path) {
+    // Looking first means a FIFO, a device, a folder or a dangling link is never opened:
+    // isFile() follows links and is true for regular files only.
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return nullptr;
     auto file = std::make_unique<QtFile>(path);

@@ -105,13 +105,19 @@ private slots:
     void analyzeAfterTheAnalyzerClosedShowsIt();
     void unreadableFileIsReportedAndTheWindowCloses();
     void unreadableFolderKeepsThePreviousOne();
+    void folderWithoutReadPermissionKeepsThePreviousOne();
+    void waveFileWithoutReadPermissionIsReported();
     void nameThatIsNotUtf8IsAnalyzed();
 
 private:
+    // Made unreadable by a test; cleanup() gives the owner's permissions back and removes it.
+    QString lock(const QString &path);
+
     gui_test::ModalBoxWatcher boxes_;
     QTemporaryDir dir_;
     QString startFolder_;
     QString oddFolder_;
+    QStringList locked_;
 };
 
 void TestFileSelect::initTestCase() {
@@ -138,8 +144,24 @@ void TestFileSelect::cleanupTestCase() {
     ::unlink((wave::toNativeName(oddFolder_) + "/\xFF\xFE.wav").c_str());
 }
 
+QString TestFileSelect::lock(const QString &path) {
+    locked_.append(path);
+    if (!QFile::setPermissions(path, QFileDevice::WriteOwner))
+        qFatal("cannot take the read permission from %s", qPrintable(path));
+    return path;
+}
+
 void TestFileSelect::cleanup() {
     gui_test::closeAllWindows();
+    for (const QString &path : std::as_const(locked_)) {
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                        QFileDevice::ExeOwner);
+        if (QFileInfo(path).isDir())
+            QDir(path).removeRecursively();
+        else
+            QFile::remove(path);
+    }
+    locked_.clear();
     QVERIFY(boxes_.take().isEmpty());
     QCOMPARE(QDir::currentPath(), startFolder_); // browsing never moves the program
 }
@@ -287,7 +309,63 @@ void TestFileSelect::unreadableFolderKeepsThePreviousOne() {
     QVERIFY(QDir(startFolder_).mkdir(QStringLiteral("doomed")));
 }
 
+void TestFileSelect::folderWithoutReadPermissionKeepsThePreviousOne() {
+    if (!wave_files::permissionsApply())
+        QSKIP("root reads every folder whatever its permissions; scripts/test-as-user.sh runs "
+              "this as another user");
+    QVERIFY(QDir(startFolder_).mkdir(QStringLiteral("locked")));
+    wave_files::write(dir_, QStringLiteral("locked/inside.wav"),
+                      wave_files::canonicalHeader(2, 44100, 16));
+    const QString locked = lock(startFolder_ + QStringLiteral("/locked"));
+    const Selection s = openSelection();
+    clickFile(s.file, QStringLiteral("B.WAV"));
+    doubleClickFolder(s.dir, QStringLiteral("locked"));
+    const QList<gui_test::SeenBox> seen = boxes_.take();
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].title, QStringLiteral("Error"));
+    QCOMPARE(seen[0].icon, QMessageBox::Critical);
+    // The reason is the system's, in the user's language.
+    const QString start = QStringLiteral("The folder %1 cannot be read: ").arg(locked);
+    QVERIFY2(seen[0].text.startsWith(start) && seen[0].text.size() > start.size() + 1,
+             qPrintable(seen[0].text));
+    QCOMPARE(s.dir->property("path").toString(), startFolder_);
+    QCOMPARE(s.file->property("path").toString(), startFolder_);
+    QCOMPARE(fileNames(s.file), (QStringList{"a.wav", "B.WAV"}));
+    QCOMPARE(s.selected->text(), startFolder_ + QStringLiteral("/B.WAV"));
+    QVERIFY(!selectionClosed());
+}
+
+void TestFileSelect::waveFileWithoutReadPermissionIsReported() {
+    if (!wave_files::permissionsApply())
+        QSKIP("root reads every file whatever its permissions; scripts/test-as-user.sh runs "
+              "this as another user");
+    wave_files::write(dir_, QStringLiteral("locked.wav"),
+                      wave_files::canonicalHeader(2, 44100, 16));
+    const QString locked = lock(startFolder_ + QStringLiteral("/locked.wav"));
+    Selection s = openSelection();
+    clickFile(s.file, QStringLiteral("B.WAV"));
+    QTest::mouseClick(s.analyze, Qt::LeftButton);
+    QCOMPARE(analyzerText("lblHz"), QStringLiteral("8 KHz"));
+
+    s = openSelection();
+    clickFile(s.file, QStringLiteral("locked.wav"));
+    QTest::mouseClick(s.analyze, Qt::LeftButton);
+    const QList<gui_test::SeenBox> seen = boxes_.take();
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].text, QStringLiteral("Invalid wave file format"));
+    QCOMPARE(seen[0].title, QStringLiteral("Error"));
+    QCOMPARE(seen[0].icon, QMessageBox::Critical);
+    QVERIFY(selectionClosed());
+    QCOMPARE(analyzerText("txtFile"), locked);
+    // The analyzer keeps what it showed before.
+    QCOMPARE(analyzerText("lblHz"), QStringLiteral("8 KHz"));
+    QCOMPARE(analyzerText("lblChannels"), QStringLiteral("Mono"));
+    QCOMPARE(analyzerText("lblBits"), QStringLiteral("8"));
+}
+
 void TestFileSelect::nameThatIsNotUtf8IsAnalyzed() {
+    if (wave_files::kQtOnlyPlatform)
+        QSKIP(wave_files::kNoByteNames);
     const Selection s = openSelection();
     doubleClickFolder(s.dir, QStringLiteral("odd"));
     QCOMPARE(s.file->count(), 1);

@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "tests/wave/wave_files.h"
 #include "wave/folder_listing.h"
 #include "wave/native_names.h"
 
@@ -43,8 +44,10 @@ private:
 
 void TestFolderListing::initTestCase() {
     for (const char *name : {"b.wav", "A.WAV", "c.Wav", "10.wav", "2.wav", "notes.txt", "wav",
-                             "x.wave", "song.wav.bak", ".hidden.wav", "\xFF.wav"})
+                             "x.wave", "song.wav.bak", ".hidden.wav"})
         touch(dir_, name);
+    if (!wave_files::kQtOnlyPlatform)
+        touch(dir_, "\xFF.wav");
     QDir d(dir_.path());
     for (const char *name : {"Sub", "folder.wav", ".git"})
         QVERIFY(d.mkdir(QLatin1String(name)));
@@ -52,29 +55,38 @@ void TestFolderListing::initTestCase() {
     QVERIFY(QFile::link(d.filePath("missing"), d.filePath("dangling.wav")));
     QVERIFY(QFile::link(d.filePath("Sub"), d.filePath("linked folder")));
     QCOMPARE(::mkfifo(wave::toNativeName(d.filePath("pipe.wav")).c_str(), 0644), 0);
+    QVERIFY(QFile::link(d.filePath("pipe.wav"), d.filePath("link to pipe.wav")));
+    QVERIFY(QFile::link(QStringLiteral("/dev/null"), d.filePath("device.wav")));
+    QVERIFY(d.mkdir(QStringLiteral("locked")));
+    QVERIFY(QFile::setPermissions(d.filePath("locked"), QFileDevice::WriteOwner));
 }
 
 // Qt cannot remove a name that is not UTF-8.
 void TestFolderListing::cleanupTestCase() {
     ::unlink((wave::toNativeName(dir_.path()) + "/\xFF.wav").c_str());
+    QFile::setPermissions(dir_.filePath("locked"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 void TestFolderListing::listsWaveFilesOnly() {
     const wave::FolderListing listing = wave::ListFolder(dir_.path());
     QVERIFY(listing.readable);
-    // Any letter case, links to files too; no folders, pipes, dangling
-    // links, hidden files or other endings.
-    const QStringList expected{
-        "10.wav", "2.wav", "A.WAV", "b.wav", "c.Wav", "link.wav", QString(QChar(0xDCFF)) + ".wav"};
+    // Any letter case, links to files too; no folders, pipes or devices (nor links to them),
+    // dangling links, hidden files or other endings.
+    QStringList expected{"10.wav", "2.wav", "A.WAV", "b.wav", "c.Wav", "link.wav"};
+    if (!wave_files::kQtOnlyPlatform)
+        expected.append(QString(QChar(0xDCFF)) + ".wav");
     QCOMPARE(listing.waveFiles, expected);
 }
 
 void TestFolderListing::listsFoldersIncludingLinkedOnes() {
     const wave::FolderListing listing = wave::ListFolder(dir_.path());
-    QCOMPARE(listing.subfolders, (QStringList{"folder.wav", "linked folder", "Sub"}));
+    QCOMPARE(listing.subfolders, (QStringList{"folder.wav", "linked folder", "locked", "Sub"}));
 }
 
 void TestFolderListing::nameThatIsNotUtf8OpensAsListed() {
+    if (wave_files::kQtOnlyPlatform)
+        QSKIP(wave_files::kNoByteNames);
     const wave::FolderListing listing = wave::ListFolder(dir_.path());
     QVERIFY(!listing.waveFiles.isEmpty());
     const std::string path = wave::toNativeName(dir_.path() + '/' + listing.waveFiles.last());
@@ -84,15 +96,22 @@ void TestFolderListing::nameThatIsNotUtf8OpensAsListed() {
 
 void TestFolderListing::unreadableFolderIsReported_data() {
     QTest::addColumn<QString>("folder");
-    QTest::newRow("missing folder") << dir_.filePath("missing");
-    QTest::newRow("a file") << dir_.filePath("notes.txt");
+    QTest::addColumn<QString>("reason");
+    // Both platform layers give the system's words; without a QCoreApplication the C locale's.
+    QTest::newRow("missing folder") << dir_.filePath("missing") << "No such file or directory";
+    QTest::newRow("a file") << dir_.filePath("notes.txt") << "Not a directory";
+    QTest::newRow("a dangling link")
+        << dir_.filePath("dangling.wav") << "No such file or directory";
+    if (wave_files::permissionsApply())
+        QTest::newRow("no read permission") << dir_.filePath("locked") << "Permission denied";
 }
 
 void TestFolderListing::unreadableFolderIsReported() {
     QFETCH(QString, folder);
+    QFETCH(QString, reason);
     const wave::FolderListing listing = wave::ListFolder(folder);
     QVERIFY(!listing.readable);
-    QVERIFY(!listing.error.isEmpty());
+    QCOMPARE(listing.error, reason);
     QVERIFY(listing.waveFiles.isEmpty() && listing.subfolders.isEmpty());
 }
 

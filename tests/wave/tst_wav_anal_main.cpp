@@ -138,6 +138,14 @@ void TestWavAnalMain::unreadableFileKeepsTheValues_data() {
     if (!QFileInfo::exists(fifo))
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
     QTest::newRow("FIFO, without blocking") << fifo;
+    if (wave_files::permissionsApply()) {
+        const QString locked = dir_.filePath(QStringLiteral("locked.wav"));
+        if (!QFileInfo::exists(locked))
+            wave_files::write(dir_, QStringLiteral("locked.wav"),
+                              wave_files::canonicalHeader(1, 8000, 8));
+        QVERIFY(QFile::setPermissions(locked, QFileDevice::WriteOwner));
+        QTest::newRow("no read permission") << locked;
+    }
 }
 
 void TestWavAnalMain::unreadableFileKeepsTheValues() {

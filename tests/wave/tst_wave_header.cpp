@@ -119,7 +119,7 @@ void TestWaveHeader::refusesWhatIsNoReadableRegularFile_data() {
     QTest::newRow("link to itself") << d.filePath(QStringLiteral("loop.wav")) << false;
     QVERIFY(QFile::link(QStringLiteral("/dev/zero"), d.filePath("device.wav")));
     QTest::newRow("device") << d.filePath(QStringLiteral("device.wav")) << false;
-    if (::geteuid() != 0) { // root reads every file whatever its permissions
+    if (wave_files::permissionsApply()) {
         const QString locked = wave_files::write(d, QStringLiteral("locked.wav"),
                                                  wave_files::canonicalHeader(2, 44100, 16));
         QVERIFY(QFile::setPermissions(locked, QFileDevice::WriteOwner));
@@ -169,6 +169,8 @@ void TestWaveHeader::awkwardNamesAreRead_data() {
 void TestWaveHeader::awkwardNamesAreRead() {
     QFETCH(QByteArray, nativeName);
     QFETCH(QString, expectedName);
+    if (wave_files::kQtOnlyPlatform && QString::fromUtf8(nativeName).toUtf8() != nativeName)
+        QSKIP(wave_files::kNoByteNames);
     const QString name = wave::fromNativeName(nativeName.toStdString());
     QCOMPARE(name, expectedName);
     const std::string nativePath = wave::toNativeName(dir_.path()) + '/' + nativeName.toStdString();
