@@ -69,7 +69,7 @@ for test in "${tests[@]}"; do
         status=$?
         failed=$((failed + 1))
         echo "FAIL  $test (exit $status, $((SECONDS - start)) s)"
-        grep -E '^(FAIL|QFATAL)|Received signal|^Totals' -A2 "$runtime/test.log" | head -40
+        grep -E '^(FAIL|QFATAL)|Assertion|Received signal|^Totals' -A2 "$runtime/test.log" | head -40
     fi
 done
 echo "$passed passed, $failed failed"

@@ -404,6 +404,7 @@ bool RandomUser::closeWindow(QString &what) {
     if (!window)
         return false;
     what = QStringLiteral("close %1").arg(window->objectName());
+    gui_test::waitForFrameDone(window);
     window->close();
     return true;
 }

@@ -58,8 +58,10 @@ RunOptions takeRunOptions(int &argc, char **argv) {
 // The idle event loop between two user actions: deferred deletions of closed windows
 // happen, queued events arrive, menus left open close.
 void settle() {
-    while (QWidget *popup = QApplication::activePopupWidget())
+    while (QWidget *popup = QApplication::activePopupWidget()) {
+        gui_test::waitForFrameDone(popup);
         popup->close();
+    }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
 }

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QWidget>
+#include <QWindow>
 
 #include "ui/application_setup.h"
 
@@ -29,6 +30,7 @@ void ModalBoxWatcher::closeModalBox() {
     QWidget *modal = QApplication::activeModalWidget();
     if (!modal)
         return;
+    waitForFrameDone(modal);
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
         seen_.append({box->windowTitle(), box->text(), box->icon()});
         box->done(QMessageBox::Ok);
@@ -42,9 +44,42 @@ void ModalBoxWatcher::closeModalBox() {
 }
 
 void closeAllWindows() {
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            waitForFrameDone(window);
     QApplication::closeAllWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+namespace {
+
+// Notes when its window gets an update request.
+class UpdateRequestSpy : public QObject {
+public:
+    explicit UpdateRequestSpy(QWindow *window) { window->installEventFilter(this); }
+    bool seen = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        seen = seen || event->type() == QEvent::UpdateRequest;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+void waitForFrameDone(QWidget *window) {
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
+    QWindow *handle = window->windowHandle();
+    if (!handle || !handle->isExposed())
+        return;
+    // Qt holds a window's update request back while one of its frames is in flight.
+    UpdateRequestSpy spy(handle);
+    handle->requestUpdate();
+    // A compositor that never answers (the window is not on any output) only delays the close.
+    static_cast<void>(QTest::qWaitFor([&spy] { return spy.seen; }, 500));
 }
 
 void chooseMenuItem(QWidget *window, const char *name) {
