@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 
@@ -27,10 +28,15 @@ QList<SeenBox> ModalBoxWatcher::take() {
 }
 
 void ModalBoxWatcher::closeModalBox() {
-    QWidget *modal = QApplication::activeModalWidget();
+    QPointer<QWidget> modal = QApplication::activeModalWidget();
     if (!modal)
         return;
+    // The wait runs the event loop; the timer must not close the same box from within it.
+    timer_.stop();
     waitForFrameDone(modal);
+    timer_.start();
+    if (!modal)
+        return;
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
         seen_.append({box->windowTitle(), box->text(), box->icon()});
         box->done(QMessageBox::Ok);
