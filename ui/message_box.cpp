@@ -4,13 +4,19 @@
 #include "ui/message_box.h"
 
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 
 namespace ui {
 
 void showError(QWidget *parent, const QString &text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok, parent);
-    box.exec();
+    // On the heap: should the parent window be closed and deleted while the box waits, it
+    // takes the box with it, which a box on the stack would then be destroyed twice.
+    const QPointer<QMessageBox> box =
+        new QMessageBox(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok,
+                        parent);
+    box->exec();
+    delete box.data();
 }
 
 } // namespace ui

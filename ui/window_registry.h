@@ -12,11 +12,19 @@ namespace ui {
 // (Qt::WA_DeleteOnClose), which discards its controls; the next show builds it afresh
 // from its design. A window's constructor is its load: it builds the controls in their
 // designed state, then runs the window's load handler, if it has one.
+//
+// A closed window is unloaded at once, although Qt deletes it only once the event loop
+// allows: until then it must not be shown or handed out again, or it would vanish under
+// its user (a show right after a close, or a modal box's event loop, deletes it).
 
 template <class Window> QPointer<Window> &instanceSlot() {
     static QPointer<Window> slot;
     return slot;
 }
+
+// Calls `forget` as soon as `window` closes. The program never hides a window but by
+// closing it.
+void whenClosed(QWidget &window, void (*forget)());
 
 // The loaded instance, or nullptr when the window is not loaded.
 template <class Window> Window *loaded() {
@@ -30,6 +38,7 @@ template <class Window> Window &load() {
         auto *window = new Window;
         window->setAttribute(Qt::WA_DeleteOnClose);
         slot = window;
+        whenClosed(*window, [] { instanceSlot<Window>().clear(); });
     }
     return *slot;
 }

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
@@ -130,8 +131,10 @@ FileSelect::FileSelect(QWidget *parent) : QWidget(parent) {
 void FileSelect::Drive1_Change(int index) {
     if (index == shownDrive_)
         return;
+    const QPointer<FileSelect> self(this); // the error box may outlive the window
     if (!openFolder(currentFolderOn(drive1_->itemText(index)))) {
-        drive1_->setCurrentIndex(shownDrive_); // a drive that is not ready: stay
+        if (self)
+            drive1_->setCurrentIndex(shownDrive_); // a drive that is not ready: stay
         return;
     }
     shownDrive_ = index;
@@ -169,8 +172,12 @@ void FileSelect::analyze_Click() {
     if (!analyzer.isVisible())
         ui::bringToFront(analyzer);
     analyzer.setFileText(path);
+    // The error box runs the event loop, and this window may be closed and deleted meanwhile
+    // (a screen reader's actions reach it past the box).
+    const QPointer<FileSelect> self(this);
     analyzer.AnalyzeWaveFile(path);
-    close();
+    if (self)
+        close();
 }
 
 bool FileSelect::openFolder(const QString &folder) {

@@ -12,6 +12,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <utility>
+
 #include "ui/application_setup.h"
 
 namespace gui_test {
@@ -37,16 +39,32 @@ void ModalBoxWatcher::closeModalBox() {
     timer_.start();
     if (!modal)
         return;
-    if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+    auto *box = qobject_cast<QMessageBox *>(modal);
+    auto *dialog = qobject_cast<QDialog *>(modal);
+    if (box)
         seen_.append({box->windowTitle(), box->text(), box->icon()});
-        box->done(QMessageBox::Ok);
-    } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
-        seen_.append({dialog->windowTitle(), QStringLiteral("<unexpected dialog>"), {}});
-        dialog->reject();
-    } else {
-        seen_.append({modal->windowTitle(), QStringLiteral("<unexpected modal window>"), {}});
-        modal->close();
+    else
+        seen_.append({modal->windowTitle(),
+                      dialog ? QStringLiteral("<unexpected dialog>")
+                             : QStringLiteral("<unexpected modal window>"),
+                      {}});
+    if (whileOpen_) {
+        timer_.stop();
+        std::exchange(whileOpen_, nullptr)();
+        timer_.start();
+        if (!modal)
+            return; // the action took the box with it
     }
+    if (box)
+        box->done(QMessageBox::Ok);
+    else if (dialog)
+        dialog->reject();
+    else
+        modal->close();
+}
+
+void ModalBoxWatcher::whileNextBoxIsOpen(std::function<void()> action) {
+    whileOpen_ = std::move(action);
 }
 
 void closeAllWindows() {

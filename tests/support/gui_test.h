@@ -11,6 +11,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
+
 #include <QtTest/QtTest>
 
 class QAction;
@@ -35,11 +37,15 @@ public:
     ModalBoxWatcher();
     // The boxes seen since the last call.
     QList<SeenBox> take();
+    // Runs `action` while the next box is open, as a user who can still reach another window
+    // (a screen reader's actions pass a modal box) does; then closes the box if it is left.
+    void whileNextBoxIsOpen(std::function<void()> action);
 
 private:
     void closeModalBox();
     QTimer timer_;
     QList<SeenBox> seen_;
+    std::function<void()> whileOpen_;
 };
 
 // Closes every top-level window and lets Qt delete those that delete themselves on close.

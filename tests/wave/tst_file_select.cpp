@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -104,6 +105,9 @@ private slots:
     void reopeningStartsFreshInTheCurrentFolder();
     void analyzeAfterTheAnalyzerClosedShowsIt();
     void unreadableFileIsReportedAndTheWindowCloses();
+    void openingAgainAtOnceAfterAnalyzeGivesAFreshWindow();
+    void windowClosedWhileTheErrorBoxWaits_data();
+    void windowClosedWhileTheErrorBoxWaits();
     void unreadableFolderKeepsThePreviousOne();
     void folderWithoutReadPermissionKeepsThePreviousOne();
     void waveFileWithoutReadPermissionIsReported();
@@ -118,6 +122,8 @@ private:
     QString startFolder_;
     QString oddFolder_;
     QStringList locked_;
+    // Written by a test for itself; cleanup() removes them.
+    QStringList made_;
 };
 
 void TestFileSelect::initTestCase() {
@@ -162,6 +168,9 @@ void TestFileSelect::cleanup() {
             QFile::remove(path);
     }
     locked_.clear();
+    for (const QString &path : std::as_const(made_))
+        QFile::remove(path);
+    made_.clear();
     QVERIFY(boxes_.take().isEmpty());
     QCOMPARE(QDir::currentPath(), startFolder_); // browsing never moves the program
 }
@@ -294,6 +303,56 @@ void TestFileSelect::unreadableFileIsReportedAndTheWindowCloses() {
     QVERIFY(selectionClosed());
     QCOMPARE(analyzerText("txtFile"), startFolder_ + QStringLiteral("/brief.wav"));
     QVERIFY(!QFileInfo::exists(path)); // nothing created in its place
+}
+
+// The window that Analyze closed is deleted only when Qt next allows; an "&Open" before then
+// must not bring that one back, or it vanishes under the user (as it does at once when a modal
+// box's event loop deletes it).
+void TestFileSelect::openingAgainAtOnceAfterAnalyzeGivesAFreshWindow() {
+    Selection s = openSelection();
+    clickFile(s.file, QStringLiteral("a.wav"));
+    QTest::mouseClick(s.analyze, Qt::LeftButton);
+    s = openSelection();
+    const QPointer<FileSelect> reopened = s.window;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(reopened);
+    QVERIFY(reopened->isVisible());
+    QCOMPARE(s.selected->text(), QString());
+    clickFile(s.file, QStringLiteral("B.WAV"));
+    QTest::mouseClick(s.analyze, Qt::LeftButton);
+    QCOMPARE(analyzerText("lblHz"), QStringLiteral("8 KHz"));
+    QVERIFY(selectionClosed());
+}
+
+// A screen reader's actions reach the other windows while the analyzer's error box waits: a
+// window closed then, and deleted by Qt, must not be touched when the box returns.
+void TestFileSelect::windowClosedWhileTheErrorBoxWaits_data() {
+    QTest::addColumn<bool>("closeAnalyzer");
+    QTest::newRow("Cancel in the selection window") << false;
+    QTest::newRow("Exit in the analyzer") << true;
+}
+
+void TestFileSelect::windowClosedWhileTheErrorBoxWaits() {
+    QFETCH(bool, closeAnalyzer);
+    const QString path = wave_files::write(dir_, QStringLiteral("gone.wav"), "x");
+    made_.append(path);
+    const Selection s = openSelection();
+    clickFile(s.file, QStringLiteral("gone.wav"));
+    QVERIFY(QFile::remove(path)); // unreadable: the analyzer's error box opens
+    const QPointer<QPushButton> cancel = s.cancel;
+    boxes_.whileNextBoxIsOpen([cancel, closeAnalyzer] {
+        if (closeAnalyzer)
+            gui_test::chooseMenuItem(ui::loaded<WavAnalMain>(), "exit");
+        else
+            cancel->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    });
+    QTest::mouseClick(s.analyze, Qt::LeftButton);
+    const QList<gui_test::SeenBox> seen = boxes_.take();
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].text, QStringLiteral("Invalid wave file format"));
+    QVERIFY(selectionClosed());
+    QCOMPARE(!ui::loaded<WavAnalMain>(), closeAnalyzer);
 }
 
 void TestFileSelect::unreadableFolderKeepsThePreviousOne() {
