@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QItemSelectionModel>
 
 namespace ui {
 
@@ -19,10 +20,7 @@ public:
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name)
-            return list()->currentText().isEmpty()
-                       ? list()->accessibleName()
-                       : QStringLiteral("%1, %2").arg(list()->accessibleName(),
-                                                      list()->currentText());
+            return list()->accessibleName();
         if (kind == QAccessible::Value)
             return list()->currentText();
         return QAccessibleWidget::text(kind);
@@ -72,6 +70,13 @@ QAccessibleInterface *labelledDropDownFactory(const QString &className, QObject 
 LabelledDropDown::LabelledDropDown(const QString &spokenName, QWidget *parent) : QComboBox(parent) {
     QAccessible::installFactory(labelledDropDownFactory); // once: Qt ignores a factory it holds
     setAccessibleName(spokenName);
+    // The list selects the chosen item only while it is open; a screen reader reads the
+    // selection at any time.
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
+        view()->selectionModel()->setCurrentIndex(
+            model()->index(index, modelColumn(), rootModelIndex()),
+            QItemSelectionModel::ClearAndSelect);
+    });
 }
 
 } // namespace ui
