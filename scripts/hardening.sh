@@ -28,7 +28,8 @@ phase() {
 }
 
 phase "Packages"
-scripts/install-deps.sh clang-14 libclang-rt-14-dev clang-format clang-tidy-14
+# The release's default clang, its runtimes (libFuzzer, the sanitizers) and its tools.
+scripts/install-deps.sh clang libclang-rt-dev clang-format clang-tidy
 
 # Every finding stops the process with a stack trace; leaks count as findings.
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:print_stacktrace=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1"
@@ -48,7 +49,7 @@ ctest --test-dir "$asan_dir" --output-on-failure --parallel "$jobs"
 echo "Tests took $((SECONDS - tests_start)) s"
 
 phase "Fuzz build"
-CC=clang-14 CXX=clang++-14 cmake -S . -B "$fuzz_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+CC=clang CXX=clang++ cmake -S . -B "$fuzz_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DZENDREL_FUZZ=ON -DZENDREL_SANITIZE=ON -DZENDREL_BUILD_TESTS=OFF >/dev/null
 cmake --build "$fuzz_dir" --parallel "$jobs" \
     --target fuzz_parse_value fuzz_rounded_text fuzz_wave_header
@@ -98,7 +99,7 @@ phase "Static analysis"
 # A configure step alone writes the compile commands clang-tidy needs; the program's own
 # sources are checked (the tests are checked by running them).
 cmake -S . -B "$tidy_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-run-clang-tidy-14 -p "$tidy_dir" -quiet -j "$jobs" \
+run-clang-tidy -p "$tidy_dir" -quiet -j "$jobs" \
     "^$PWD/(app|ui|dialer|unit_conv|calendar|wave|tools|packaging|fuzz)/.*\.cpp$" >"$tidy_dir/tidy.log" 2>&1 ||
     { grep -E 'error:|warning:' "$tidy_dir/tidy.log" | head -50; echo "FAIL: clang-tidy" >&2; exit 1; }
 echo "clang-tidy found nothing."

@@ -2,9 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 Kelvorn R&D
 
-# Installs the Debian 12 packages that building, running and testing Zendrel need, and any
+# Installs the Debian packages that building, running and testing Zendrel need, and any
 # further packages named as arguments (scripts/hardening.sh adds its compilers that way).
-# Packages already present are left alone; nothing is downloaded when all are there.
+# Every name is one that Debian 12 and Debian 13 both have: the release's own default
+# versions, never a version written for one release. Packages already present are left
+# alone; nothing is downloaded when all are there.
 set -euo pipefail
 
 packages=(

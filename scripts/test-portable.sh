@@ -9,9 +9,9 @@
 # filled it, or fills it for that build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh ccache clang-tidy-14
+scripts/install-deps.sh ccache clang-tidy
 BUILD_DIR=build-portable scripts/build.sh -DZENDREL_WARNINGS_AS_ERRORS=ON -DZENDREL_PORTABLE=ON
-clang-tidy-14 -p build-portable --quiet wave/*_qt.cpp >build-portable/tidy.log 2>&1 ||
+clang-tidy -p build-portable --quiet wave/*_qt.cpp >build-portable/tidy.log 2>&1 ||
     { grep -E 'error:|warning:' build-portable/tidy.log | head -50; echo "FAIL: clang-tidy" >&2; exit 1; }
 echo "clang-tidy found nothing in the Qt-only platform files."
 ctest --test-dir build-portable --output-on-failure --timeout 300
