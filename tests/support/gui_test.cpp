@@ -94,7 +94,10 @@ protected:
 } // namespace
 
 void waitForFrameDone(QWidget *window) {
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    // Qt 6.8 needs no wait (its Wayland runs pass without one); the versions between 6.4 and
+    // 6.8 were never tried, so they keep it.
+    if (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) ||
+        !QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         return;
     QWindow *handle = window->windowHandle();
     if (!handle || !handle->isExposed())

@@ -51,10 +51,10 @@ private:
 // Closes every top-level window and lets Qt delete those that delete themselves on close.
 void closeAllWindows();
 
-// Under Wayland, waits (briefly) until the compositor has answered the last frame that
-// `window` showed; elsewhere returns at once. A test calls it before it hides a window: Qt
-// 6.4's Wayland client lets its frame-event thread and the hide destroy the same frame
-// callback, which aborts in libwayland when the two meet.
+// Under Wayland with Qt before 6.8, waits (briefly) until the compositor has answered the
+// last frame that `window` showed; elsewhere returns at once. A test calls it before it hides
+// a window: Qt 6.4's Wayland client lets its frame-event thread and the hide destroy the same
+// frame callback, which aborts in libwayland when the two meet.
 void waitForFrameDone(QWidget *window);
 
 // Triggers the menu item named `name` of `window`, as a click on it does.
