@@ -12,11 +12,11 @@ namespace ui {
 void showError(QWidget *parent, const QString &text) {
     // On the heap: should the parent window be closed and deleted while the box waits, it
     // takes the box with it, which a box on the stack would then be destroyed twice.
-    const QPointer<QMessageBox> box =
-        new QMessageBox(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok,
-                        parent);
+    const QString title = QStringLiteral("Error");
+    auto *box = new QMessageBox(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
+    const QPointer<QMessageBox> alive = box;
     box->exec();
-    delete box.data();
+    delete alive.data();
 }
 
 } // namespace ui

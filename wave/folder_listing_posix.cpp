@@ -29,7 +29,7 @@ Kind kindOf(DIR *folder, const dirent &entry) {
         return Kind::File;
     if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
         return Kind::Other;
-    struct stat info {};
+    struct stat info = {};
     if (::fstatat(::dirfd(folder), entry.d_name, &info, 0) != 0)
         return Kind::Other; // a dangling or looping link
     if (S_ISDIR(info.st_mode))

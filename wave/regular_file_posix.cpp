@@ -51,7 +51,7 @@ std::unique_ptr<RegularFile> RegularFile::open(const QString &path) {
     const std::string native = toNativeName(path);
     // Looking first means a FIFO or a device is never opened at all: opening some of them
     // blocks or has side effects.
-    struct stat info {};
+    struct stat info = {};
     if (native.empty() || ::stat(native.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return nullptr;
     // No O_CREAT: a missing file stays missing. O_NONBLOCK guards against a FIFO swapped in

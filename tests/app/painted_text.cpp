@@ -69,6 +69,11 @@ QRect groupBoxCaption(const QGroupBox *box) {
                                         box);
 }
 
+// Where each item of a menu or a menu bar lies in it.
+template <class MenuOrBar> std::function<QRect(QAction *)> geometryIn(const MenuOrBar *widget) {
+    return [widget](QAction *action) { return widget->actionGeometry(action); };
+}
+
 void addMenuItems(const QWidget *menuOrBar, const std::function<QRect(QAction *)> &geometry,
                   QList<Area> &areas) {
     for (QAction *action : menuOrBar->actions())
@@ -95,8 +100,7 @@ QList<Area> textAreas(QWidget *window) {
         else if (auto *text = qobject_cast<QPlainTextEdit *>(widget))
             areas.append({name, text->viewport(), text->viewport()->rect().adjusted(2, 2, -2, -2)});
         else if (auto *bar = qobject_cast<QMenuBar *>(widget))
-            addMenuItems(
-                bar, [bar](QAction *a) { return bar->actionGeometry(a); }, areas);
+            addMenuItems(bar, geometryIn(bar), areas);
     }
     return areas;
 }
@@ -117,8 +121,7 @@ QList<PaintedText> measure(QWidget *window) {
         menu->ensurePolished();
         menu->adjustSize();
         QList<Area> items;
-        addMenuItems(
-            menu, [menu](QAction *a) { return menu->actionGeometry(a); }, items);
+        addMenuItems(menu, geometryIn(menu), items);
         measureInto(menu, items, found);
     }
     return found;
