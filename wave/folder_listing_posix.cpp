@@ -4,6 +4,7 @@
 #include "wave/folder_listing.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <system_error>
@@ -18,7 +19,7 @@ namespace wave {
 
 namespace {
 
-enum class Kind { Folder, File, Other };
+enum class Kind : std::uint8_t { Folder, File, Other };
 
 // The directory entry usually tells the kind; only links and file systems that do not
 // report it need a look at the target, so a large folder costs no stat per file.
@@ -29,8 +30,9 @@ Kind kindOf(DIR *folder, const dirent &entry) {
         return Kind::File;
     if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
         return Kind::Other;
+    const int descriptor = ::dirfd(folder);
     struct stat info = {};
-    if (::fstatat(::dirfd(folder), entry.d_name, &info, 0) != 0)
+    if (descriptor < 0 || ::fstatat(descriptor, entry.d_name, &info, 0) != 0)
         return Kind::Other; // a dangling or looping link
     if (S_ISDIR(info.st_mode))
         return Kind::Folder;
