@@ -31,4 +31,11 @@ void PlainFrameStyle::drawControl(ControlElement element, const QStyleOption *op
     QProxyStyle::drawControl(element, option, painter, widget);
 }
 
+QRect PlainFrameStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option,
+                                      SubControl subControl, const QWidget *widget) const {
+    if (control == CC_GroupBox && subControl == SC_GroupBoxFrame)
+        return option->rect;
+    return QProxyStyle::subControlRect(control, option, subControl, widget);
+}
+
 } // namespace ui
