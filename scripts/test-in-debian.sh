@@ -74,6 +74,8 @@ unshare --mount --pid --fork --propagation private -- bash -s "$root" "${scripts
 set -euo pipefail
 root=$1
 shift
+# The root a mount point of its own, as on a real system: the drive list lists mounts.
+mount --bind "$root" "$root"
 mount -t proc proc "$root/proc"
 mount --rbind /sys "$root/sys"
 mount --rbind /dev "$root/dev"
