@@ -166,7 +166,7 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     gui_test::configureApplication();
     TestRandomActions tests(options);
-    return QTest::qExec(&tests, argc, argv);
+    return gui_test::finishTests(QTest::qExec(&tests, argc, argv));
 }
 
 #include "tst_random_actions.moc"

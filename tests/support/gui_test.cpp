@@ -12,6 +12,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 #include "ui/application_setup.h"
@@ -143,6 +145,15 @@ bool waitForKeyboardFocus(QWidget *window) {
     if (!QTest::qWaitForWindowActive(window))
         return false;
     return QTest::qWaitFor([window] { return window->isActiveWindow(); }, 1000);
+}
+
+int finishTests(int result) {
+    if (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) &&
+        QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        std::fflush(nullptr);
+        std::_Exit(result);
+    }
+    return result;
 }
 
 void preferOffscreenPlatform() {

@@ -70,6 +70,12 @@ void typeIntoList(QComboBox *list, const QString &text);
 // the compositor decides, and may refuse a raised window the focus (no focus stealing).
 bool waitForKeyboardFocus(QWidget *window);
 
+// Ends the test program with `result`. Under Wayland with Qt 6.8 or later it leaves at once,
+// before the QApplication is destroyed: Qt 6.8.2's Wayland client deadlocks now and then in
+// that teardown (~QWaylandDisplay waits for its event thread, which waits in
+// wl_display_read_events for a read that is never made), after every test has passed.
+int finishTests(int result);
+
 // Chooses the offscreen platform unless one is chosen already.
 void preferOffscreenPlatform();
 // Settings shared by every window test: the program icon, and no quitting when a test
@@ -109,5 +115,5 @@ void configureApplication();
         QApplication app(argc, argv);                                                              \
         gui_test::configureApplication();                                                          \
         TestClass tests;                                                                           \
-        return QTest::qExec(&tests, argc, argv);                                                   \
+        return gui_test::finishTests(QTest::qExec(&tests, argc, argv));                            \
     }
