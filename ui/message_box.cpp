@@ -10,8 +10,8 @@
 namespace ui {
 
 void showError(QWidget *parent, const QString &text) {
-    // On the heap: should the parent window be closed and deleted while the box waits, it
-    // takes the box with it, which a box on the stack would then be destroyed twice.
+    // On the heap: a parent window closed and deleted while the box waits deletes the box
+    // with it, and a box on the stack would then be destroyed a second time.
     const QString title = QStringLiteral("Error");
     auto *box = new QMessageBox(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
     const QPointer<QMessageBox> alive = box;

@@ -131,7 +131,7 @@ FileSelect::FileSelect(QWidget *parent) : QWidget(parent) {
 void FileSelect::Drive1_Change(int index) {
     if (index == shownDrive_)
         return;
-    const QPointer<FileSelect> self(this); // the error box may outlive the window
+    const QPointer<FileSelect> self(this); // the error box runs the event loop
     if (!openFolder(currentFolderOn(drive1_->itemText(index)))) {
         if (self)
             drive1_->setCurrentIndex(shownDrive_); // a drive that is not ready: stay
