@@ -8,8 +8,9 @@
 #
 # Usage: scripts/test-in-debian.sh RELEASE [SCRIPT...]
 #   RELEASE  a Debian code name (trixie, bookworm, ...)
-#   SCRIPT   paths below the checkout (default: the README's test command, the Wayland
-#            tests, the package check and the installation of the package made there)
+#   SCRIPT   a path below the checkout, with its arguments in the same word if any
+#            ("scripts/install-deps.sh weston"); by default the README's test command, the
+#            Wayland tests, the package check and the installation of the package made there
 #
 # The root is kept in /var/cache/zendrel/RELEASE (ROOT_CACHE_DIR to choose another folder)
 # and reused by the next run on this machine, packages and compiler cache included;
@@ -87,7 +88,7 @@ for script in "$@"; do
     step_start=$SECONDS
     if chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb CI="${CI:-}" \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-        bash -c 'cd /src/zendrel && "$0"' "$script"; then
+        bash -c "cd /src/zendrel && $script"; then
         echo "== $script passed in $((SECONDS - step_start)) s"
     else
         echo "== $script FAILED (exit $?) after $((SECONDS - step_start)) s"
