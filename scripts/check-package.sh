@@ -24,7 +24,14 @@ fi
 echo "The two packages are identical."
 
 echo "== lintian"
-lintian --display-info --fail-on error,warning "$first"
+lintian_options=(--display-info --fail-on error,warning)
+# Zendrel has no homepage to name, which AppStream 1.0 counts as a warning and lintian's
+# AppStream check (not in Debian 12's lintian) with it. The metainfo is validated below with
+# that one warning passed, and every other finding counted.
+if lintian-explain-tags appstream-metadata-validation-failed >/dev/null 2>&1; then
+    lintian_options+=(--suppress-tags appstream-metadata-validation-failed)
+fi
+lintian "${lintian_options[@]}" "$first"
 echo "lintian: no error, no warning."
 
 echo "== What the package installs"
@@ -33,8 +40,7 @@ trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb -x "$first" "$unpacked"
 desktop-file-validate "$unpacked/usr/share/applications/net.kelvorn.Zendrel.desktop"
 echo "desktop-file-validate: passed."
-# AppStream 1.0 warns that no homepage is named: there is none. The package's lintian
-# override passes that warning, and only this check sees every other one.
+# AppStream 1.0 warns that no homepage is named: there is none.
 validate=(appstreamcli validate --no-net)
 appstream_version=$(appstreamcli --version | sed -n 's/^AppStream version: *//p')
 if [[ $(printf '%s\n' "$appstream_version" 1.0 | sort -V | head -n 1) == 1.0 ]]; then
