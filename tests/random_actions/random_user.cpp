@@ -110,6 +110,7 @@ void typeKeys(QWidget *box, const QString &text) {
         else
             QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, character, Qt::NoModifier);
         i += character.size();
+        gui_test::waitUntilAllShown();
     }
 }
 
@@ -377,6 +378,7 @@ bool RandomUser::pressKey(ActionKind &kind, QString &what) {
     what = QStringLiteral("key %1 into %2")
                .arg(QKeySequence(key.key | key.modifiers).toString(), nameOf(target));
     QTest::keyClick(target, key.key, key.modifiers);
+    gui_test::waitUntilAllShown();
     if (qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
         kind = ActionKind::KeyboardMenu;
         useOpenMenu(what);
@@ -393,8 +395,10 @@ void RandomUser::useOpenMenu(QString &what) {
         return;
     }
     const int steps = static_cast<int>(random_.bounded(6));
-    for (int i = 0; i < steps; ++i)
+    for (int i = 0; i < steps; ++i) {
         QTest::keyClick(menu, Qt::Key_Down);
+        gui_test::waitUntilAllShown();
+    }
     what += QStringLiteral(", Down %1 times, Enter").arg(steps);
     QTest::keyClick(menu, Qt::Key_Return);
 }
@@ -404,7 +408,7 @@ bool RandomUser::closeWindow(QString &what) {
     if (!window)
         return false;
     what = QStringLiteral("close %1").arg(window->objectName());
-    gui_test::waitForFrameDone(window);
+    gui_test::waitBeforeHiding(window);
     window->close();
     return true;
 }

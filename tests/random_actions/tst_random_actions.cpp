@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPointer>
 
 #include <array>
 #include <cstring>
@@ -55,12 +56,14 @@ RunOptions takeRunOptions(int &argc, char **argv) {
     return options;
 }
 
-// The idle event loop between two user actions: deferred deletions of closed windows
-// happen, queued events arrive, menus left open close.
+// The idle event loop between two user actions: the windows that the action showed appear,
+// deferred deletions of closed windows happen, queued events arrive, menus left open close.
 void settle() {
-    while (QWidget *popup = QApplication::activePopupWidget()) {
-        gui_test::waitForFrameDone(popup);
-        popup->close();
+    gui_test::waitUntilAllShown();
+    while (const QPointer<QWidget> popup = QApplication::activePopupWidget()) {
+        gui_test::waitBeforeHiding(popup);
+        if (popup)
+            popup->close();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QPointer>
 #include <QWidget>
@@ -19,6 +20,19 @@
 #include "ui/application_setup.h"
 
 namespace gui_test {
+
+namespace {
+
+// The shown top-level windows, guarded: a wait runs the event loop, which may delete some.
+QList<QPointer<QWidget>> shownWindows() {
+    QList<QPointer<QWidget>> shown;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            shown.append(window);
+    return shown;
+}
+
+} // namespace
 
 ModalBoxWatcher::ModalBoxWatcher() {
     connect(&timer_, &QTimer::timeout, this, &ModalBoxWatcher::closeModalBox);
@@ -37,7 +51,7 @@ void ModalBoxWatcher::closeModalBox() {
         return;
     // The wait runs the event loop; the timer must not close the same box from within it.
     timer_.stop();
-    waitForFrameDone(modal);
+    waitBeforeHiding(modal);
     timer_.start();
     if (!modal)
         return;
@@ -70,9 +84,9 @@ void ModalBoxWatcher::whileNextBoxIsOpen(std::function<void()> action) {
 }
 
 void closeAllWindows() {
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (window->isVisible())
-            waitForFrameDone(window);
+    for (const QPointer<QWidget> &window : shownWindows())
+        if (window && window->isVisible())
+            waitBeforeHiding(window);
     QApplication::closeAllWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
@@ -93,22 +107,70 @@ protected:
     }
 };
 
-} // namespace
+// Ends `loop` once its window is exposed, or goes away.
+class ExposeSpy : public QObject {
+public:
+    ExposeSpy(QWindow *window, QEventLoop *loop) : window_(window), loop_(loop) {
+        window->installEventFilter(this);
+        connect(window, &QObject::destroyed, loop, &QEventLoop::quit);
+    }
 
-void waitForFrameDone(QWidget *window) {
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Expose && window_->isExposed())
+            loop_->quit();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWindow *window_;
+    QEventLoop *loop_;
+};
+
+bool onWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void waitForFrameDone(QWindow *handle) {
     // Qt 6.8 needs no wait (its Wayland runs pass without one); the versions between 6.4 and
     // 6.8 were never tried, so they keep it.
-    if (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) ||
-        !QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-        return;
-    QWindow *handle = window->windowHandle();
-    if (!handle || !handle->isExposed())
+    if (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) || !handle->isExposed())
         return;
     // Qt holds a window's update request back while one of its frames is in flight.
     UpdateRequestSpy spy(handle);
     handle->requestUpdate();
     // A compositor that never answers (the window is not on any output) only delays the close.
     static_cast<void>(QTest::qWaitFor([&spy] { return spy.seen; }, 500));
+}
+
+} // namespace
+
+void waitUntilShown(QWidget *window) {
+    const QPointer<QWindow> handle = window->windowHandle();
+    if (!onWayland() || !handle || !handle->isVisible() || handle->isExposed())
+        return;
+    // Returns as soon as the compositor's answer comes, not at the next poll of a fixed step:
+    // typing shows and hides drop-downs hundreds of times in a run.
+    QEventLoop loop;
+    ExposeSpy spy(handle, &loop);
+    QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void waitUntilAllShown() {
+    for (const QPointer<QWidget> &window : shownWindows())
+        if (window && window->isVisible())
+            waitUntilShown(window);
+}
+
+void waitBeforeHiding(QWidget *window) {
+    // Each wait runs the event loop, which may take the window away.
+    const QPointer<QWindow> handle = window->windowHandle();
+    if (!onWayland() || !handle)
+        return;
+    waitUntilShown(window);
+    if (handle)
+        waitForFrameDone(handle);
 }
 
 void chooseMenuItem(QWidget *window, const char *name) {
@@ -123,6 +185,7 @@ void chooseListItem(QComboBox *list, int index) {
     list->showPopup();
     QAbstractItemView *view = list->view();
     QTRY_VERIFY(view->isVisible());
+    waitUntilShown(view->window());
     const QModelIndex item = view->model()->index(index, list->modelColumn(), view->rootIndex());
     view->scrollTo(item);
     const QPoint centre = view->visualRect(item).center();
@@ -136,8 +199,10 @@ void typeIntoList(QComboBox *list, const QString &text) {
     QTest::mouseClick(list->lineEdit(), Qt::LeftButton);
     list->lineEdit()->selectAll();
     QTest::keyClick(list->lineEdit(), Qt::Key_Backspace);
-    if (!text.isEmpty())
-        QTest::keyClicks(list->lineEdit(), text);
+    for (const QChar character : text) {
+        QTest::keyClicks(list->lineEdit(), QString(character));
+        waitUntilAllShown();
+    }
 }
 
 bool waitForKeyboardFocus(QWidget *window) {
@@ -148,8 +213,7 @@ bool waitForKeyboardFocus(QWidget *window) {
 }
 
 int finishTests(int result) {
-    if (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) &&
-        QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    if (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) && onWayland()) {
         std::fflush(nullptr);
         std::_Exit(result);
     }

@@ -51,11 +51,21 @@ private:
 // Closes every top-level window and lets Qt delete those that delete themselves on close.
 void closeAllWindows();
 
-// Under Wayland with Qt before 6.8, waits (briefly) until the compositor has answered the
-// last frame that `window` showed; elsewhere returns at once. A test calls it before it hides
-// a window: Qt 6.4's Wayland client lets its frame-event thread and the hide destroy the same
-// frame callback, which aborts in libwayland when the two meet.
-void waitForFrameDone(QWidget *window);
+// Under Wayland, waits (briefly) until the compositor has configured `window`; elsewhere
+// returns at once. A user never acts on a window before it appears. Debian 13's weston
+// 14.0.2 dies of a segfault (in wl_resource_post_event, from an idle handler) when a window's
+// xdg_toplevel goes after its first commit but before weston has sent it the first configure,
+// and its xdg_surface stays a little longer: a test that shows and hides a window without
+// blocking in between (as no user can) sends both in one batch.
+void waitUntilShown(QWidget *window);
+// waitUntilShown for every shown top-level window, drop-downs and menus included.
+void waitUntilAllShown();
+
+// Waits until `window` may be hidden: it is shown (waitUntilShown) and, under Wayland with Qt
+// before 6.8, the compositor has answered the last frame it showed. A test calls it before it
+// hides a window: Qt 6.4's Wayland client lets its frame-event thread and the hide destroy
+// the same frame callback, which aborts in libwayland when the two meet.
+void waitBeforeHiding(QWidget *window);
 
 // Triggers the menu item named `name` of `window`, as a click on it does.
 void chooseMenuItem(QWidget *window, const char *name);
@@ -63,7 +73,8 @@ void chooseMenuItem(QWidget *window, const char *name);
 // Opens the drop-down of `list`, clicks item `index` and lets the list close.
 void chooseListItem(QComboBox *list, int index);
 
-// Replaces the text of an editable list's field by typing, as a user does.
+// Replaces the text of an editable list's field by typing, as a user does: key by key, each
+// after what the one before showed (a drop-down of matches) has appeared.
 void typeIntoList(QComboBox *list, const QString &text);
 
 // Waits until `window` has the keyboard focus; false when it does not get it. Under Wayland
