@@ -6,6 +6,7 @@
 #include "app/plim_main.h"
 #include "app/version.h"
 #include "ui/application_setup.h"
+#include "ui/translation.h"
 #include "ui/window_registry.h"
 
 int main(int argc, char *argv[]) {
@@ -14,6 +15,9 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral(ZENDREL_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(ZENDREL_VERSION_TEXT));
     QApplication::setOrganizationName(QStringLiteral(ZENDREL_COMPANY_NAME));
+    // The desktop's languages, as every Qt program takes them (LANGUAGE, LC_ALL, LC_MESSAGES,
+    // LANG); the first one the program speaks wins, English when there is none.
+    ui::installTranslation(QLocale::system());
     ui::setUpApplication();
     // The program ends when its last window closes, main window or not.
     QApplication::setQuitOnLastWindowClosed(true);

@@ -21,26 +21,27 @@
 
 PlimMain::PlimMain(QWidget *parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("plim_main"));
-    setWindowTitle(QStringLiteral("Zendrel"));
+    setWindowTitle(tr("Zendrel"));
     ui::setCloseBoxOnly(this);
     ui::setBackground(this, ui::kMainBackground);
 
-    QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu *options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("plim_main"));
-    connect(ui::addMenuItem(options, "mnuUnit_conv", QStringLiteral("Unit Converter")),
+    connect(ui::addMenuItem(options, "mnuUnit_conv", tr("Unit Converter")),
             &QAction::triggered, this, &PlimMain::mnuUnit_conv_Click);
-    connect(ui::addMenuItem(options, "mnuCountry_code", QStringLiteral("Country Code")),
+    connect(ui::addMenuItem(options, "mnuCountry_code", tr("Country Code")),
             &QAction::triggered, this, &PlimMain::mnuCountry_code_Click);
-    connect(ui::addMenuItem(options, "mnuCalendar", QStringLiteral("Calendar")),
+    connect(ui::addMenuItem(options, "mnuCalendar", tr("Calendar")),
             &QAction::triggered, this, &PlimMain::mnuCalendar_Click);
-    connect(ui::addMenuItem(options, "mnuWav_anal", QStringLiteral("Wave File Analyzer")),
+    connect(ui::addMenuItem(options, "mnuWav_anal", tr("Wave File Analyzer")),
             &QAction::triggered, this, &PlimMain::mnuWav_anal_Click);
     options->addSeparator()->setObjectName(QStringLiteral("bar"));
-    connect(ui::addMenuItem(options, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this,
+    connect(ui::addMenuItem(options, "mnuExit", tr("E&xit")), &QAction::triggered, this,
             &PlimMain::mnuExit_Click);
 
     QWidget *client = ui::makeClientArea(this, ui::twipsSize(2475, 270));
-    auto *greeting = new QLabel(QStringLiteral("    Kelvorn R&D presents.... "), client);
+    //: The greeting under the menu; the blanks in front place it as designed.
+    auto *greeting = new QLabel(tr("    Kelvorn R&D presents.... "), client);
     greeting->setObjectName(QStringLiteral("Label1"));
     greeting->setGeometry(ui::twipsRect(0, 0, 2415, 255));
     greeting->setFont(ui::verdanaFont());

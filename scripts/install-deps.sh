@@ -11,8 +11,9 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-    xvfb xauth fonts-dejavu-core fonts-liberation2
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools
+    qt6-translations-l10n iso-codes
+    xvfb xauth fonts-dejavu-core fonts-liberation2 fonts-noto-cjk
     dbus-daemon at-spi2-core python3-pyatspi
     "$@"
 )

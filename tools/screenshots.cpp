@@ -2,9 +2,9 @@
 // Copyright (C) 2026 Kelvorn R&D
 
 // Opens every window of the program, puts it into a typical state as a user would, and
-// saves a picture of each into the folder given as the last argument; with --dark first,
-// under a dark desktop colour scheme. Run it under Xvfb (or the offscreen platform);
-// scripts/screenshots.sh does.
+// saves a picture of each into the folder given as the last argument; with --dark, under a
+// dark desktop colour scheme; with --language and a language code ("ja"), in that language. Run it
+// under Xvfb (or the offscreen platform); scripts/screenshots.sh does.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -29,6 +29,7 @@
 #include "dialer/cc_code.h"
 #include "dialer/cc_help.h"
 #include "ui/application_setup.h"
+#include "ui/translation.h"
 #include "ui/window_registry.h"
 #include "unit_conv/u_conv.h"
 #include "unit_conv/uc_help.h"
@@ -144,12 +145,20 @@ void takeAll() {
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    const bool dark = argc == 3 && qstrcmp(argv[1], "--dark") == 0;
-    if (argc != 2 && !dark) {
-        std::fprintf(stderr, "usage: %s [--dark] OUTPUT_FOLDER\n", argv[0]);
+    QStringList arguments = QApplication::arguments().mid(1);
+    const bool dark = arguments.removeAll(QStringLiteral("--dark")) > 0;
+    QString language = QStringLiteral("en");
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--language"));
+        at >= 0 && at + 1 < arguments.size()) {
+        language = arguments.takeAt(at + 1);
+        arguments.removeAt(at);
+    }
+    if (arguments.size() != 1) {
+        std::fprintf(stderr, "usage: %s [--dark] [--language CODE] OUTPUT_FOLDER\n", argv[0]);
         return 2;
     }
-    outputDir.setPath(QDir(QString::fromLocal8Bit(argv[argc - 1])).absolutePath());
+    ui::installTranslation(QLocale(language));
+    outputDir.setPath(QDir(arguments.first()).absolutePath());
     outputDir.mkpath(QStringLiteral("."));
     ui::setUpApplication();
     // As a desktop applies its scheme: to the whole application, before any window opens.

@@ -4,6 +4,7 @@
 #include "ui/help_text.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -17,13 +18,14 @@ namespace ui {
 void buildHelpWindow(QMainWindow *window, const HelpWindowDesign &design, const QFont &font,
                      const QStringList &lines) {
     window->setObjectName(QLatin1String(design.name));
-    window->setWindowTitle(QStringLiteral("Help"));
+    //: Title of the converter's and the dialer's help windows.
+    window->setWindowTitle(QCoreApplication::translate("HelpWindow", "Help"));
     setCloseBoxOnly(window);
     QWidget *client = makeClientArea(window, design.clientSize);
 
     auto *text = new QPlainTextEdit(client);
     text->setObjectName(QStringLiteral("Text1"));
-    text->setAccessibleName(QStringLiteral("Help"));
+    text->setAccessibleName(window->windowTitle());
     text->setGeometry(design.textGeometry);
     text->setFont(font);
     text->setReadOnly(true);

@@ -3,6 +3,7 @@
 
 #include "unit_conv/u_conv.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +30,10 @@ namespace layout = unit_conv::layout;
 
 namespace {
 
+QString translated(const char *text) {
+    return QCoreApplication::translate("UConv", text);
+}
+
 // The designed coordinates are the client area's; controls live in their frame.
 QRect inFrame(const layout::Frame &frame, int left, int top, int width, int height) {
     return ui::twipsRect(left - frame.left, top - frame.top, width, height);
@@ -44,7 +49,7 @@ QLineEdit *makeUnitBox(QWidget *frameWidget, const layout::Frame &frame,
     box->setMaxLength(std::numeric_limits<int>::max());
     if (design.label) {
         QLabel *label =
-            ui::makeLabel(frameWidget, design.label, QLatin1String(design.caption),
+            ui::makeLabel(frameWidget, design.label, translated(design.caption),
                           inFrame(frame, design.labelLeft, design.top - layout::kLabelAbove,
                                   design.labelWidth, layout::kLabelHeight),
                           design.labelAlignment);
@@ -52,10 +57,12 @@ QLineEdit *makeUnitBox(QWidget *frameWidget, const layout::Frame &frame,
         ui::nameAfterLabel(box, label);
     }
     if (design.spokenName)
-        ui::setSpokenName(box, QLatin1String(design.spokenName));
+        ui::setSpokenName(box, translated(design.spokenName));
     // The constants are rounded everyday figures: say which, to the listener and the mouse.
-    const QString relation =
-        QString::fromStdString(unit_conv::RelationText(design.name, unit_conv::localeSeparators()));
+    const QString relation = QString::fromStdString(unit_conv::RelationText(
+        design.name, unit_conv::localeSeparators(), [](const char *english) {
+            return QCoreApplication::translate("UnitRelation", english).toStdString();
+        }));
     box->setAccessibleDescription(relation);
     box->setToolTip(relation);
     return box;
@@ -65,18 +72,18 @@ QLineEdit *makeUnitBox(QWidget *frameWidget, const layout::Frame &frame,
 
 UConv::UConv(QWidget *parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("u_conv"));
-    setWindowTitle(QStringLiteral("Unit Converter"));
+    setWindowTitle(tr("Unit Converter"));
     ui::setCloseBoxOnly(this);
     ui::setBackground(this, ui::kToolBackground);
 
-    connect(ui::addMenuItem(menuBar(), "mnuHelp", QStringLiteral("&Help")), &QAction::triggered,
-            this, &UConv::mnuHelp_Click);
+    connect(ui::addMenuItem(menuBar(), "mnuHelp", tr("&Help")), &QAction::triggered, this,
+            &UConv::mnuHelp_Click);
 
     QWidget *client = ui::makeClientArea(this, ui::twipsSize(9600, 7200));
     std::array<QGroupBox *, layout::kCategories> frames{};
     for (std::size_t i = 0; i < layout::kCategories; ++i) {
         const layout::Frame &design = layout::kFrames[i];
-        frames[i] = new QGroupBox(QLatin1String(design.caption), client);
+        frames[i] = new QGroupBox(translated(design.caption), client);
         frames[i]->setObjectName(QLatin1String(design.name));
         frames[i]->setGeometry(
             ui::twipsRect(design.left, design.top, design.width, layout::kFrameHeight));
@@ -92,12 +99,13 @@ UConv::UConv(QWidget *parent) : QMainWindow(parent) {
         const layout::Frame &frame = layout::kFrames[design.category];
         // Not a default button: Enter and Escape trigger nothing.
         QPushButton *button = ui::makeButton(
-            frames[design.category], design.name, QLatin1String(design.caption),
+            frames[design.category], design.name, translated(design.caption),
             inFrame(frame, design.left, design.top, layout::kButtonWidth, layout::kButtonHeight));
         // Five buttons share each caption: the name says the row, so that a listener can
         // tell them apart.
-        button->setAccessibleName(QStringLiteral("%1 %2").arg(
-            QLatin1String(design.caption), QString::fromLatin1(frame.caption).toLower()));
+        //: A button's spoken name: %1 its caption (Convert, Clear), %2 the category it acts on.
+        button->setAccessibleName(
+            tr("%1 %2").arg(translated(design.caption), translated(frame.spokenCategory)));
     }
     connectButton("convert_l", &UConv::convert_l_Click);
     connectButton("convert_a", &UConv::convert_a_Click);

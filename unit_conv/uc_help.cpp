@@ -9,29 +9,28 @@
 
 namespace {
 
-// Blanks at the ends of some lines are part of the text. The final empty entry ends the
-// last line with a line break, as every other line is ended.
-const QStringList kHelpLines = {
-    QStringLiteral("Utility function:"),
-    QStringLiteral(" When <Convert> is clicked after typing one or two numerical "),
-    QStringLiteral("value(s) in window(s), numbers converted to each unit are "),
-    QStringLiteral("generated and displayed in all windows at the same time."),
-    QString(),
-    QStringLiteral(" Five categories such as Length/Distance (1D), Area (2D), Volume "),
-    QStringLiteral("(3D), Weight, and Temperature are independent each other."),
-    QString(),
-    QStringLiteral(" In Length/Distance, {feet + inch} allows to convert human beings' "),
-    QStringLiteral("height to and from <cm> practically."),
-    QString(),
-    QString(),
-    QStringLiteral("Examples:"),
-    QStringLiteral("(A) Length/Distance"),
-    QStringLiteral("  Input 180 in window of <cm> and click <Convert>."),
-    QString(),
-    QStringLiteral("(B) Length/Distance"),
-    QStringLiteral("  Input 5 feet 11 inches to {feet + inch} and click <Convert>."),
-    QString(),
-};
+// One message, so that a translator can wrap the lines anew. Blanks at the ends of some
+// lines are part of the text, and the last line ends with a line break as every other does.
+const char *const kHelpText = QT_TRANSLATE_NOOP(
+    "UcHelp",
+    "Utility function:\n"
+    " When <Convert> is clicked after typing one or two numerical \n"
+    "value(s) in window(s), numbers converted to each unit are \n"
+    "generated and displayed in all windows at the same time.\n"
+    "\n"
+    " Five categories such as Length/Distance (1D), Area (2D), Volume \n"
+    "(3D), Weight, and Temperature are independent each other.\n"
+    "\n"
+    " In Length/Distance, {feet + inch} allows to convert human beings' \n"
+    "height to and from <cm> practically.\n"
+    "\n"
+    "\n"
+    "Examples:\n"
+    "(A) Length/Distance\n"
+    "  Input 180 in window of <cm> and click <Convert>.\n"
+    "\n"
+    "(B) Length/Distance\n"
+    "  Input 5 feet 11 inches to {feet + inch} and click <Convert>.\n");
 
 } // namespace
 
@@ -41,5 +40,5 @@ UcHelp::UcHelp(QWidget *parent) : QMainWindow(parent) {
     ui::buildHelpWindow(this,
                         {"uc_help", ui::twipsSize(5820, 4200), ui::twipsRect(0, 0, 5895, 4215),
                          ui::twipsPoint(9480, 330)},
-                        ui::verdanaFont(), kHelpLines);
+                        ui::verdanaFont(), tr(kHelpText).split(QLatin1Char('\n')));
 }

@@ -5,6 +5,7 @@
 
 #include "unit_conv/number_rules.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,12 @@ namespace unit_conv {
 // converter reckons it, written with the converter's own constants and the user's
 // separators: "1 tsubo = 3.306 sq. m", "1 foot = 31 cm = 0.31 m". Empty for a box that
 // every other unit of its row is reckoned from, and for a name that is no unit box.
-std::string RelationText(std::string_view box, const Separators &separators);
+//
+// `words` gives the words shown for each English unit name and formula of these texts
+// (context "UnitRelation"; a formula holds %1, %2 and %3 where its numbers go); without
+// it, the English ones.
+using Words = std::function<std::string(const char *english)>;
+std::string RelationText(std::string_view box, const Separators &separators,
+                         const Words &words = {});
 
 } // namespace unit_conv

@@ -60,13 +60,14 @@ protected:
 FileSelect::FileSelect(QWidget *parent) : QWidget(parent) {
     ui::announceAsDialog(this);
     setObjectName(QStringLiteral("File_select"));
-    setWindowTitle(QStringLiteral("Open"));
+    //: Title of the window that chooses the wave file to open.
+    setWindowTitle(tr("Open"));
     ui::setCloseBoxOnly(this);
     ui::setBackground(this, ui::kSelectionBackground);
     setFixedSize(ui::twipsSize(4305, 3075));
 
     // No caption stands beside the three lists; these names tell a screen reader which is which.
-    drive1_ = new ui::LabelledDropDown(QStringLiteral("Drive"), this);
+    drive1_ = new ui::LabelledDropDown(tr("Drive"), this);
     drive1_->setObjectName(QStringLiteral("Drive1"));
     drive1_->setGeometry(ui::twipsRect(120, 120, 2295, 315));
 
@@ -75,19 +76,19 @@ FileSelect::FileSelect(QWidget *parent) : QWidget(parent) {
     dir1_->setGeometry(ui::twipsRect(120, 480, 2295, 1665));
     dir1_->setHeaderHidden(true);
     // Screen readers still see the hidden header, as the column's name.
-    dir1_->setHeaderLabel(QStringLiteral("Folder"));
+    dir1_->setHeaderLabel(tr("Folder"));
     dir1_->setRootIsDecorated(false);
     dir1_->setItemsExpandable(false);
     dir1_->setExpandsOnDoubleClick(false);
     dir1_->setUniformRowHeights(true);
     dir1_->setIndentation(8);
-    dir1_->setAccessibleName(QStringLiteral("Folder"));
+    dir1_->setAccessibleName(tr("Folder"));
 
     file1_ = new QListWidget(this);
     file1_->setObjectName(QStringLiteral("File1"));
     file1_->setGeometry(ui::twipsRect(2520, 120, 1695, 2040));
     file1_->setUniformItemSizes(true);
-    file1_->setAccessibleName(QStringLiteral("Files"));
+    file1_->setAccessibleName(tr("Files"));
 
     selectedFile_ = new QLabel(this);
     selectedFile_->setObjectName(QStringLiteral("selected_file"));
@@ -95,11 +96,11 @@ FileSelect::FileSelect(QWidget *parent) : QWidget(parent) {
     selectedFile_->setFrameStyle(QFrame::Box | QFrame::Plain);
     showSelectedFile(QString());
 
-    auto *analyze = ui::makeButton(this, "analyze", QStringLiteral("Analyze"),
+    auto *analyze = ui::makeButton(this, "analyze", tr("Analyze"),
                                    ui::twipsRect(2640, 2640, 735, 375));
-    auto *cancel = ui::makeButton(this, "cancel", QStringLiteral("Cancel"),
+    auto *cancel = ui::makeButton(this, "cancel", tr("Cancel"),
                                   ui::twipsRect(3480, 2640, 735, 375));
-    ui::makeLabel(this, "Label2", QStringLiteral("File type:  wave files (*.wav)"),
+    ui::makeLabel(this, "Label2", tr("File type:  wave files (*.wav)"),
                   ui::twipsRect(240, 2760, 2055, 255));
 
     connect(drive1_, &QComboBox::activated, this, &FileSelect::Drive1_Change);
@@ -158,13 +159,14 @@ void FileSelect::showSelectedFile(const QString &path) {
     selectedFile_->setToolTip(path);
     // The path alone would not say what it is.
     selectedFile_->setAccessibleName(
-        QStringLiteral("Selected file, %1").arg(path.isEmpty() ? QStringLiteral("none") : path));
+        //: What a screen reader says for the selected file box; %1 is the path, or "none".
+        tr("Selected file, %1").arg(path.isEmpty() ? tr("none") : path));
 }
 
 void FileSelect::analyze_Click() {
     const QString path = selectedFile_->text();
     if (path.isEmpty()) {
-        ui::showError(this, QStringLiteral("Open file first."));
+        ui::showError(this, tr("Open file first."));
         return;
     }
     WavAnalMain &analyzer = ui::load<WavAnalMain>();
@@ -183,7 +185,8 @@ void FileSelect::analyze_Click() {
 bool FileSelect::openFolder(const QString &folder) {
     const wave::FolderListing listing = wave::ListFolder(folder);
     if (!listing.readable) {
-        ui::showError(this, QStringLiteral("The folder %1 cannot be read: %2.")
+        //: %1 is the folder, %2 why it cannot be read.
+        ui::showError(this, tr("The folder %1 cannot be read: %2.")
                                 .arg(QDir::toNativeSeparators(folder), listing.error));
         return false;
     }

@@ -3,12 +3,29 @@
 
 #include "wave/folder_listing.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+#include <cerrno>
+#include <system_error>
 
 namespace wave {
 
 bool IsWaveFileName(const QString &name) {
     return name.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive);
+}
+
+QString UnreadableReason(int errorNumber) {
+    switch (errorNumber) {
+    case ENOENT:
+        return QCoreApplication::translate("FolderListing", "No such file or directory");
+    case ENOTDIR:
+        return QCoreApplication::translate("FolderListing", "Not a directory");
+    case EACCES:
+        return QCoreApplication::translate("FolderListing", "Permission denied");
+    default:
+        return QString::fromStdString(std::generic_category().message(errorNumber));
+    }
 }
 
 void SortNamesForDisplay(QStringList &names) {

@@ -26,6 +26,11 @@ QString CurrentFolder();
 // True when `name` ends in ".wav", in any letter case.
 bool IsWaveFileName(const QString &name);
 
+// Why a folder could not be read, from the error number the system gave, in the language
+// the windows are shown in: the usual reasons in the program's own words (which the
+// Qt-only layer reports too), any other in the system's.
+QString UnreadableReason(int errorNumber);
+
 // Sorts names for display, letter case ignored.
 void SortNamesForDisplay(QStringList &names);
 

@@ -39,10 +39,6 @@ Kind kindOf(DIR *folder, const dirent &entry) {
     return S_ISREG(info.st_mode) ? Kind::File : Kind::Other;
 }
 
-QString errorText(int number) {
-    return QString::fromStdString(std::generic_category().message(number));
-}
-
 } // namespace
 
 FolderListing ListFolder(const QString &folder) {
@@ -50,7 +46,7 @@ FolderListing ListFolder(const QString &folder) {
     const std::unique_ptr<DIR, int (*)(DIR *)> handle(::opendir(toNativeName(folder).c_str()),
                                                       &::closedir);
     if (!handle) {
-        listing.error = errorText(errno);
+        listing.error = UnreadableReason(errno);
         return listing;
     }
     for (;;) {
@@ -74,7 +70,7 @@ FolderListing ListFolder(const QString &folder) {
         }
     }
     if (errno != 0) {
-        listing.error = errorText(errno);
+        listing.error = UnreadableReason(errno);
         return listing;
     }
     SortNamesForDisplay(listing.subfolders);

@@ -6,19 +6,21 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
+
 namespace wave {
 
 namespace {
 
-// The reasons in the words the POSIX layer reports them, so that the window's message reads
-// the same on every system.
+// The reasons as the POSIX layer reports them, so that the window's message reads the same
+// on every system.
 QString whyUnreadable(const QString &folder) {
     const QFileInfo info(folder);
     if (!info.exists())
-        return QStringLiteral("No such file or directory");
+        return UnreadableReason(ENOENT);
     if (!info.isDir())
-        return QStringLiteral("Not a directory");
-    return QStringLiteral("Permission denied");
+        return UnreadableReason(ENOTDIR);
+    return UnreadableReason(EACCES);
 }
 
 } // namespace

@@ -3,12 +3,15 @@
 
 #include "wave/header_texts.h"
 
+#include <QCoreApplication>
+
 #include <cstdlib>
 
 namespace wave {
 
 QString ChannelsText(std::int16_t channels) {
-    return channels == 2 ? QStringLiteral("Stereo") : QStringLiteral("Mono");
+    return channels == 2 ? QCoreApplication::translate("WavAnalMain", "Stereo")
+                         : QCoreApplication::translate("WavAnalMain", "Mono");
 }
 
 QString FrequencyText(std::int32_t sampleRate, const QString &decimalSeparator) {
@@ -23,7 +26,8 @@ QString FrequencyText(std::int32_t sampleRate, const QString &decimalSeparator) 
             decimals.chop(1);
         text += decimalSeparator + decimals;
     }
-    return text + QStringLiteral(" KHz");
+    //: Unit after the sampling frequency, with the blank before it; designed as "KHz".
+    return text + QCoreApplication::translate("WavAnalMain", " KHz");
 }
 
 QString BitsText(std::int16_t bitsPerSample) {

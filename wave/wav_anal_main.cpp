@@ -3,6 +3,7 @@
 
 #include "wave/wav_anal_main.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,7 +37,8 @@ QLabel *addValue(QWidget *frame, const char *captionName, const QString &caption
     value->setFrameStyle(QFrame::Box | QFrame::Plain);
     heading->setBuddy(value);
     // Qt would name an empty box after its caption, and the caption would be heard twice.
-    value->setAccessibleName(QStringLiteral("none"));
+    //: What a screen reader says for a value box that shows nothing yet.
+    value->setAccessibleName(QCoreApplication::translate("WavAnalMain", "none"));
     return value;
 }
 
@@ -49,20 +51,20 @@ void showValue(QLabel *value, const QString &text) {
 
 WavAnalMain::WavAnalMain(QWidget *parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("wav_anal_main"));
-    setWindowTitle(QStringLiteral("Wave File Analyzer"));
+    setWindowTitle(tr("Wave File Analyzer"));
     ui::setCloseBoxOnly(this);
     ui::setBackground(this, ui::kToolBackground);
 
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("file"));
-    connect(ui::addMenuItem(file, "file_open", QStringLiteral("&Open")), &QAction::triggered, this,
+    connect(ui::addMenuItem(file, "file_open", tr("&Open")), &QAction::triggered, this,
             &WavAnalMain::file_open_Click);
     file->addSeparator()->setObjectName(QStringLiteral("bar"));
-    connect(ui::addMenuItem(file, "exit", QStringLiteral("E&xit")), &QAction::triggered, this,
+    connect(ui::addMenuItem(file, "exit", tr("E&xit")), &QAction::triggered, this,
             &WavAnalMain::exit_Click);
 
     QWidget *client = ui::makeClientArea(this, ui::twipsSize(3495, 2625));
-    auto *fileFrame = new QGroupBox(QStringLiteral("Filename"), client);
+    auto *fileFrame = new QGroupBox(tr("Filename"), client);
     fileFrame->setObjectName(QStringLiteral("Frame1"));
     fileFrame->setGeometry(ui::twipsRect(120, 120, 3255, 615));
     txtFile_ = new QLineEdit(fileFrame);
@@ -70,15 +72,15 @@ WavAnalMain::WavAnalMain(QWidget *parent) : QMainWindow(parent) {
     txtFile_->setGeometry(ui::twipsRect(120, 240, 3015, 285));
     txtFile_->setAccessibleName(fileFrame->title());
 
-    auto *headerFrame = new QGroupBox(QStringLiteral("Header Information"), client);
+    auto *headerFrame = new QGroupBox(tr("Header Information"), client);
     headerFrame->setObjectName(QStringLiteral("Frame2"));
     headerFrame->setGeometry(ui::twipsRect(120, 960, 3255, 1575));
     lblHz_ =
-        addValue(headerFrame, "Label9", QStringLiteral("Sampling frequency"), "lblHz", 120, 360);
+        addValue(headerFrame, "Label9", tr("Sampling frequency"), "lblHz", 120, 360);
     lblChannels_ =
-        addValue(headerFrame, "Label7", QStringLiteral("Channels"), "lblChannels", 1680, 360);
+        addValue(headerFrame, "Label7", tr("Channels"), "lblChannels", 1680, 360);
     lblBits_ =
-        addValue(headerFrame, "Label3", QStringLiteral("Bits per sample"), "lblBits", 120, 960);
+        addValue(headerFrame, "Label3", tr("Bits per sample"), "lblBits", 120, 960);
 
     txtFile_->setFocus();
     ui::centreOnScreen(this);
@@ -87,7 +89,7 @@ WavAnalMain::WavAnalMain(QWidget *parent) : QMainWindow(parent) {
 void WavAnalMain::AnalyzeWaveFile(const QString &path) {
     const std::optional<wave::WaveHeaderInfo> info = wave::ReadWaveHeader(path);
     if (!info) {
-        ui::showError(this, QStringLiteral("Invalid wave file format"));
+        ui::showError(this, tr("Invalid wave file format"));
         return;
     }
     showValue(lblChannels_, wave::ChannelsText(info->channels));
