@@ -3,25 +3,10 @@
 
 #include <QApplication>
 
-#include "app/plim_main.h"
-#include "app/version.h"
-#include "ui/application_setup.h"
-#include "ui/translation.h"
-#include "ui/window_registry.h"
+#include "app/program_start.h"
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral(ZENDREL_PRODUCT_NAME));
-    QApplication::setApplicationDisplayName(QStringLiteral(ZENDREL_PRODUCT_NAME));
-    QApplication::setApplicationVersion(QStringLiteral(ZENDREL_VERSION_TEXT));
-    QApplication::setOrganizationName(QStringLiteral(ZENDREL_COMPANY_NAME));
-    // The desktop's languages, as every Qt program takes them (LANGUAGE, LC_ALL, LC_MESSAGES,
-    // LANG); the first one the program speaks wins, English when there is none.
-    ui::installTranslation(QLocale::system());
-    ui::setUpApplication();
-    // The program ends when its last window closes, main window or not.
-    QApplication::setQuitOnLastWindowClosed(true);
-
-    ui::show<PlimMain>();
+    startProgram();
     return QApplication::exec();
 }

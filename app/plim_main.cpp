@@ -27,14 +27,14 @@ PlimMain::PlimMain(QWidget *parent) : QMainWindow(parent) {
 
     QMenu *options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("plim_main"));
-    connect(ui::addMenuItem(options, "mnuUnit_conv", tr("Unit Converter")),
-            &QAction::triggered, this, &PlimMain::mnuUnit_conv_Click);
-    connect(ui::addMenuItem(options, "mnuCountry_code", tr("Country Code")),
-            &QAction::triggered, this, &PlimMain::mnuCountry_code_Click);
-    connect(ui::addMenuItem(options, "mnuCalendar", tr("Calendar")),
-            &QAction::triggered, this, &PlimMain::mnuCalendar_Click);
-    connect(ui::addMenuItem(options, "mnuWav_anal", tr("Wave File Analyzer")),
-            &QAction::triggered, this, &PlimMain::mnuWav_anal_Click);
+    connect(ui::addMenuItem(options, "mnuUnit_conv", tr("Unit Converter")), &QAction::triggered,
+            this, &PlimMain::mnuUnit_conv_Click);
+    connect(ui::addMenuItem(options, "mnuCountry_code", tr("Country Code")), &QAction::triggered,
+            this, &PlimMain::mnuCountry_code_Click);
+    connect(ui::addMenuItem(options, "mnuCalendar", tr("Calendar")), &QAction::triggered, this,
+            &PlimMain::mnuCalendar_Click);
+    connect(ui::addMenuItem(options, "mnuWav_anal", tr("Wave File Analyzer")), &QAction::triggered,
+            this, &PlimMain::mnuWav_anal_Click);
     options->addSeparator()->setObjectName(QStringLiteral("bar"));
     connect(ui::addMenuItem(options, "mnuExit", tr("E&xit")), &QAction::triggered, this,
             &PlimMain::mnuExit_Click);
