@@ -13,15 +13,21 @@ namespace dialer {
 // and the international access code dialled there. "~" means wait for the dial tone,
 // " or " separates alternatives.
 struct SourceEntry {
-    std::string_view listText;
+    std::string_view listText; // the English text, also the key of its translation
     std::string_view accessCode;
+    std::string_view isoCode; // see DestinationEntry
 };
 
 // Where a call goes: the list text and "-country code-(domestic prefix)-"; the
 // parenthesised prefix is information only and is not dialled on an international call.
 struct DestinationEntry {
-    std::string_view listText;
+    std::string_view listText; // the English text, also the key of its translation
     std::string_view destination;
+    // The country's ISO 3166-1 alpha-2 code, or the ISO 3166-3 alpha-4 code of a country
+    // that no longer exists; empty where no code stands for the entry alone (a carrier, a
+    // service, an island or region within a country). The country names of the translations
+    // are taken from the ISO lists by this code.
+    std::string_view isoCode;
 };
 
 inline constexpr std::size_t kSourceEntryCount = 270;

@@ -5,47 +5,47 @@
     <name>CcCode</name>
     <message>
         <source>International Telephone Country Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Internationale Telefonvorwahlen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <extracomment>Menu bar item that opens the help at once; &quot;&amp;&quot; marks the access key.</extracomment>
-        <translation type="unfinished">&amp;Hilfe</translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Country code</source>
         <extracomment>Caption of the frame around the whole window: the telephone country code (81 for Japan) that the window composes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ländervorwahl</translation>
     </message>
     <message>
         <source>Source country</source>
         <extracomment>Label above the list of the countries a call is dialled from (161 pixels wide).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsland</translation>
     </message>
     <message>
         <source>Select Source Country</source>
         <extracomment>Shown in the source list&apos;s field until a country is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsland wählen</translation>
     </message>
     <message>
         <source>Destination country</source>
         <extracomment>Label above the list of the countries a call goes to (161 pixels wide).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zielland</translation>
     </message>
     <message>
         <source>Select Destination Country</source>
         <extracomment>Shown in the destination list&apos;s field until a country is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zielland wählen</translation>
     </message>
     <message>
         <source>Dial this number first </source>
         <extracomment>Label above the composed digits (113 pixels wide); they are dialled before the area code. The English ends in a blank; a translation need not.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst wählen</translation>
     </message>
     <message>
         <source>Submit</source>
         <extracomment>Button that composes the digits to dial; only 49 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Los</translation>
     </message>
 </context>
 <context>
@@ -59,7 +59,13 @@
  Domestic station code       +        3456-
  Domestic telephone code              7890</source>
         <extracomment>The help is shown in a fixed-pitch font in a box 54 columns wide (a CJK character takes two): keep every line within it, and the &quot;+&quot; and the digits of all six rows lined up in their columns. The digits are those of the other paragraphs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wählfolge einer internationalen Telefonnummer:
+ Internationale Vorwahl      +        011-
+ Ländervorwahl des Ziellands +        81-
+ Präfix für Ferngespräche    +        (0)-
+ Ortsnetzkennzahl            +        3-
+ Vermittlungsstelle          +        3456-
+ Teilnehmerrufnummer                  7890</translation>
     </message>
     <message>
         <source>Utility function:
@@ -69,1167 +75,1414 @@
  are generated based upon both source and destination
  country information given.</source>
         <extracomment>Help paragraph in a box 54 columns wide (a CJK character takes two); break the lines to fit and indent them by one blank. &quot;Source country code&quot; is the international access code dialled in the source country, as in the first paragraph.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Funktion:
+ Die internationale Vorwahl, die Ländervorwahl und
+ das Präfix für Ferngespräche in Klammern, im
+ Beispiel oben 011-81-(0)-, werden aus dem gewählten
+ Ausgangs- und Zielland gebildet.</translation>
     </message>
     <message>
         <source>Examples:
 (A) International call (from USA to Japan)
   Dial 011-81-3-3456-7890.</source>
         <extracomment>Help paragraph in a box 54 columns wide (a CJK character takes two).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beispiele:
+(A) Auslandsgespräch (aus den USA nach Japan)
+  Wählen Sie 011-81-3-3456-7890.</translation>
     </message>
     <message>
         <source>(B) Domestic long distance call (from outside of
   Tokyo, Japan to Tokyo, Japan)
   Dial 0-3-3456-7890.</source>
         <extracomment>Help paragraph in a box 54 columns wide (a CJK character takes two).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(B) Inländisches Ferngespräch (von außerhalb Tokios
+  nach Tokio)
+  Wählen Sie 0-3-3456-7890.</translation>
     </message>
     <message>
         <source>(C) Domestic local call (within Tokyo)
   Dial 3456-7890.</source>
         <extracomment>Help paragraph in a box 54 columns wide (a CJK character takes two).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(C) Ortsgespräch (innerhalb Tokios)
+  Wählen Sie 3456-7890.</translation>
     </message>
     <message>
         <source>~ (tilde) denotes to wait until tone is returned.</source>
         <extracomment>Last line of the help, in a box 54 columns wide (a CJK character takes two).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>~ (Tilde) bedeutet: auf den Wählton warten.</translation>
     </message>
 </context>
 <context>
     <name>Country</name>
     <message>
         <source>Afghanistan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AF, from iso-codes 4.15.0</translatorcomment>
+        <translation>Afghanistan</translation>
     </message>
     <message>
         <source>Albania</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AL, from iso-codes 4.15.0</translatorcomment>
+        <translation>Albanien</translation>
     </message>
     <message>
         <source>Algeria</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 DZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Algerien</translation>
     </message>
     <message>
         <source>American Samoa</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AS, from iso-codes 4.15.0</translatorcomment>
+        <translation>Amerikanisch-Samoa</translation>
     </message>
     <message>
         <source>Andorra</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AD, from iso-codes 4.15.0</translatorcomment>
+        <translation>Andorra</translation>
     </message>
     <message>
         <source>Angola</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Angola</translation>
     </message>
     <message>
         <source>Anguilla</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AI, from iso-codes 4.15.0</translatorcomment>
+        <translation>Anguilla</translation>
     </message>
     <message>
         <source>Antigua</source>
-        <translation type="unfinished"></translation>
+        <translation>Antigua</translation>
     </message>
     <message>
         <source>Argentina</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Argentinien</translation>
     </message>
     <message>
         <source>Armenia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Armenien</translation>
     </message>
     <message>
         <source>Aruba</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AW, from iso-codes 4.15.0</translatorcomment>
+        <translation>Aruba</translation>
     </message>
     <message>
         <source>Ascension Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascension</translation>
     </message>
     <message>
         <source>Australia (Voice)</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Australia&apos;s access code for voice calls.</extracomment>
+        <translation>Australien (Sprache)</translation>
     </message>
     <message>
         <source>Australia (Fax)</source>
-        <translation type="unfinished"></translation>
+        <translation>Australien (Fax)</translation>
     </message>
     <message>
         <source>Australia (Bulk)</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Australia&apos;s access code for bulk calls.</extracomment>
+        <translation>Australien (Großkunden)</translation>
     </message>
     <message>
         <source>Austria</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AT, from iso-codes 4.15.0</translatorcomment>
+        <translation>Österreich</translation>
     </message>
     <message>
         <source>Azerbaijan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Aserbaidschan</translation>
     </message>
     <message>
         <source>Bahamas</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BS, from iso-codes 4.15.0</translatorcomment>
+        <translation>Bahamas</translation>
     </message>
     <message>
         <source>Bahrain</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BH, from iso-codes 4.15.0</translatorcomment>
+        <translation>Bahrain</translation>
     </message>
     <message>
         <source>Bangladesh</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BD, from iso-codes 4.15.0</translatorcomment>
+        <translation>Bangladesch</translation>
     </message>
     <message>
         <source>Barbados</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BB, from iso-codes 4.15.0</translatorcomment>
+        <translation>Barbados</translation>
     </message>
     <message>
         <source>Barbuda</source>
-        <translation type="unfinished"></translation>
+        <translation>Barbuda</translation>
     </message>
     <message>
         <source>Belarus</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BY, from iso-codes 4.15.0</translatorcomment>
+        <translation>Belarus</translation>
     </message>
     <message>
         <source>Belgium</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Belgien</translation>
     </message>
     <message>
         <source>Belize</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Belize</translation>
     </message>
     <message>
         <source>Benin</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BJ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Benin</translation>
     </message>
     <message>
         <source>Bermuda</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Bermuda</translation>
     </message>
     <message>
         <source>Bhutan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BT, from iso-codes 4.15.0</translatorcomment>
+        <translation>Bhutan</translation>
     </message>
     <message>
         <source>Bolivia (Entel)</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A carrier&apos;s access code; carriers keep their own names.</extracomment>
+        <translation>Bolivien (Entel)</translation>
     </message>
     <message>
         <source>Bolivia (AES Communications)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bolivien (AES Communications)</translation>
     </message>
     <message>
         <source>Bolivia (Teledata)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bolivien (Teledata)</translation>
     </message>
     <message>
         <source>Bolivia (Boliviatel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bolivien (Boliviatel)</translation>
     </message>
     <message>
         <source>Bosnia &amp; Herzegovina</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Bosnien und Herzegowina</translation>
     </message>
     <message>
         <source>Botswana</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BW, from iso-codes 4.15.0</translatorcomment>
+        <translation>Botsuana</translation>
     </message>
     <message>
         <source>Brazil (Embratel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Brasilien (Embratel)</translation>
     </message>
     <message>
         <source>Brazil (Intelig)</source>
-        <translation type="unfinished"></translation>
+        <translation>Brasilien (Intelig)</translation>
     </message>
     <message>
         <source>Brazil (Mobile phones)</source>
-        <translation type="unfinished"></translation>
+        <translation>Brasilien (Mobiltelefone)</translation>
     </message>
     <message>
         <source>British Virgin Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 VG, from iso-codes 4.15.0</translatorcomment>
+        <translation>Britische Jungferninseln</translation>
     </message>
     <message>
         <source>Brunei</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BN, from iso-codes 4.15.0</translatorcomment>
+        <translation>Brunei Darussalam</translation>
     </message>
     <message>
         <source>Bulgaria</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BG, from iso-codes 4.15.0</translatorcomment>
+        <translation>Bulgarien</translation>
     </message>
     <message>
         <source>Burkina Faso</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BF, from iso-codes 4.15.0</translatorcomment>
+        <translation>Burkina Faso</translation>
     </message>
     <message>
         <source>Burundi</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BI, from iso-codes 4.15.0</translatorcomment>
+        <translation>Burundi</translation>
     </message>
     <message>
         <source>Cambodia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KH, from iso-codes 4.15.0</translatorcomment>
+        <translation>Kambodscha</translation>
     </message>
     <message>
         <source>Cameroon</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Kamerun</translation>
     </message>
     <message>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Kanada</translation>
     </message>
     <message>
         <source>Cape Verde Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CV, from iso-codes 4.15.0</translatorcomment>
+        <translation>Kap Verde</translation>
     </message>
     <message>
         <source>Cayman Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KY, from iso-codes 4.15.0</translatorcomment>
+        <translation>Cayman-Inseln</translation>
     </message>
     <message>
         <source>Central African Republic</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CF, from iso-codes 4.15.0</translatorcomment>
+        <translation>Zentralafrikanische Republik</translation>
     </message>
     <message>
         <source>Chad</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TD, from iso-codes 4.15.0</translatorcomment>
+        <translation>Tschad</translation>
     </message>
     <message>
         <source>Chatham Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Chathaminsel</translation>
     </message>
     <message>
         <source>Chile</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CL, from iso-codes 4.15.0</translatorcomment>
+        <translation>Chile</translation>
     </message>
     <message>
         <source>China</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CN, from iso-codes 4.15.0</translatorcomment>
+        <translation>China</translation>
     </message>
     <message>
         <source>Christmas Island</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CX, from iso-codes 4.15.0</translatorcomment>
+        <translation>Weihnachtsinseln</translation>
     </message>
     <message>
         <source>Cocos-Keeling Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CC, from iso-codes 4.15.0</translatorcomment>
+        <translation>Kokos-(Keeling-)Inseln</translation>
     </message>
     <message>
         <source>Colombia (Orbitel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumbien (Orbitel)</translation>
     </message>
     <message>
         <source>Colombia (ETB/Mundo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumbien (ETB/Mundo)</translation>
     </message>
     <message>
         <source>Colombia (Telecom)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumbien (Telecom)</translation>
     </message>
     <message>
         <source>Comoros</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Komoren</translation>
     </message>
     <message>
         <source>Congo</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CG, from iso-codes 4.15.0</translatorcomment>
+        <translation>Kongo</translation>
     </message>
     <message>
         <source>Congo (Zaire)</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CD, from iso-codes 4.15.0</translatorcomment>
+        <translation>Demokratische Republik Kongo</translation>
     </message>
     <message>
         <source>Cook Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CK, from iso-codes 4.15.0</translatorcomment>
+        <translation>Cookinseln</translation>
     </message>
     <message>
         <source>Costa Rica</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Costa Rica</translation>
     </message>
     <message>
         <source>Croatia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 HR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Kroatien</translation>
     </message>
     <message>
         <source>Cuba</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CU, from iso-codes 4.15.0</translatorcomment>
+        <translation>Kuba</translation>
     </message>
     <message>
         <source>Curaçao</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CW, from iso-codes 4.15.0</translatorcomment>
+        <translation>Curaçao</translation>
     </message>
     <message>
         <source>Cyprus</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CY, from iso-codes 4.15.0</translatorcomment>
+        <translation>Zypern</translation>
     </message>
     <message>
         <source>Czech Republic</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Tschechien</translation>
     </message>
     <message>
         <source>Czech Republic ()</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A further access code of the country, of a carrier the list does not name: keep the empty parentheses.</extracomment>
+        <translation>Tschechien ()</translation>
     </message>
     <message>
         <source>Denmark</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 DK, from iso-codes 4.15.0</translatorcomment>
+        <translation>Dänemark</translation>
     </message>
     <message>
         <source>Diego Garcia</source>
-        <translation type="unfinished"></translation>
+        <translation>Diego Garcia</translation>
     </message>
     <message>
         <source>Djibouti</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 DJ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Dschibuti</translation>
     </message>
     <message>
         <source>Dominica</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 DM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Dominica</translation>
     </message>
     <message>
         <source>Dominican Republic</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 DO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Dominikanische Republik</translation>
     </message>
     <message>
         <source>East Timor</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TL, from iso-codes 4.15.0</translatorcomment>
+        <translation>Timor-Leste</translation>
     </message>
     <message>
         <source>Easter Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Osterinsel</translation>
     </message>
     <message>
         <source>Ecuador</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 EC, from iso-codes 4.15.0</translatorcomment>
+        <translation>Ecuador</translation>
     </message>
     <message>
         <source>Egypt</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 EG, from iso-codes 4.15.0</translatorcomment>
+        <translation>Ägypten</translation>
     </message>
     <message>
         <source>Equatorial Guinea</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GQ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Äquatorialguinea</translation>
     </message>
     <message>
         <source>Eritrea</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 ER, from iso-codes 4.15.0</translatorcomment>
+        <translation>Eritrea</translation>
     </message>
     <message>
         <source>Estonia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 EE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Estland</translation>
     </message>
     <message>
         <source>Ethiopia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 ET, from iso-codes 4.15.0</translatorcomment>
+        <translation>Äthiopien</translation>
     </message>
     <message>
         <source>Faeroe Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 FO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Färöer-Inseln</translation>
     </message>
     <message>
         <source>Falkland Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 FK, from iso-codes 4.15.0</translatorcomment>
+        <translation>Falklandinseln (Malwinen)</translation>
     </message>
     <message>
         <source>Fiji Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 FJ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Fidschi</translation>
     </message>
     <message>
         <source>Finland</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 FI, from iso-codes 4.15.0</translatorcomment>
+        <translation>Finnland</translation>
     </message>
     <message>
         <source>Finland ()</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A further access code of the country, of a carrier the list does not name: keep the empty parentheses.</extracomment>
+        <translation>Finnland ()</translation>
     </message>
     <message>
         <source>France (France Telecom)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frankreich (France Telecom)</translation>
     </message>
     <message>
         <source>France (Tele 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frankreich (Tele 2)</translation>
     </message>
     <message>
         <source>France (Omnicom)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frankreich (Omnicom)</translation>
     </message>
     <message>
         <source>France (LE 7 Cegetel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frankreich (LE 7 Cegetel)</translation>
     </message>
     <message>
         <source>France (9 Telecom)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frankreich (9 Telecom)</translation>
     </message>
     <message>
         <source>French Antilles</source>
-        <translation type="unfinished"></translation>
+        <translation>Französische Antillen</translation>
     </message>
     <message>
         <source>French Guiana</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GF, from iso-codes 4.15.0</translatorcomment>
+        <translation>Französisch-Guyana</translation>
     </message>
     <message>
         <source>French Polynesia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PF, from iso-codes 4.15.0</translatorcomment>
+        <translation>Französisch-Polynesien</translation>
     </message>
     <message>
         <source>Gabon</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Gabun</translation>
     </message>
     <message>
         <source>Gambia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Gambia</translation>
     </message>
     <message>
         <source>Georgia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Georgien</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 DE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Deutschland</translation>
     </message>
     <message>
         <source>Ghana</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GH, from iso-codes 4.15.0</translatorcomment>
+        <translation>Ghana</translation>
     </message>
     <message>
         <source>Gibraltar</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GI, from iso-codes 4.15.0</translatorcomment>
+        <translation>Gibraltar</translation>
     </message>
     <message>
         <source>Greece</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Griechenland</translation>
     </message>
     <message>
         <source>Greenland</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GL, from iso-codes 4.15.0</translatorcomment>
+        <translation>Grönland</translation>
     </message>
     <message>
         <source>Grenada</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GD, from iso-codes 4.15.0</translatorcomment>
+        <translation>Grenada</translation>
     </message>
     <message>
         <source>Guadeloupe</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GP, from iso-codes 4.15.0</translatorcomment>
+        <translation>Guadeloupe</translation>
     </message>
     <message>
         <source>Guam</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GU, from iso-codes 4.15.0</translatorcomment>
+        <translation>Guam</translation>
     </message>
     <message>
         <source>Guantanamo Bay</source>
-        <translation type="unfinished"></translation>
+        <translation>Guantánamo-Bucht</translation>
     </message>
     <message>
         <source>Guatemala</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GT, from iso-codes 4.15.0</translatorcomment>
+        <translation>Guatemala</translation>
     </message>
     <message>
         <source>Guinea-Bissau</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GW, from iso-codes 4.15.0</translatorcomment>
+        <translation>Guinea-Bissau</translation>
     </message>
     <message>
         <source>Guinea</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GN, from iso-codes 4.15.0</translatorcomment>
+        <translation>Guinea</translation>
     </message>
     <message>
         <source>Guyana</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GY, from iso-codes 4.15.0</translatorcomment>
+        <translation>Guyana</translation>
     </message>
     <message>
         <source>Haiti</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 HT, from iso-codes 4.15.0</translatorcomment>
+        <translation>Haiti</translation>
     </message>
     <message>
         <source>Honduras</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 HN, from iso-codes 4.15.0</translatorcomment>
+        <translation>Honduras</translation>
     </message>
     <message>
         <source>Hong Kong (HKCWT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hongkong (HKCWT)</translation>
     </message>
     <message>
         <source>Hong Kong (New World)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hongkong (New World)</translation>
     </message>
     <message>
         <source>Hong Kong (Hutchison)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hongkong (Hutchison)</translation>
     </message>
     <message>
         <source>Hungary</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 HU, from iso-codes 4.15.0</translatorcomment>
+        <translation>Ungarn</translation>
     </message>
     <message>
         <source>Iceland</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 IS, from iso-codes 4.15.0</translatorcomment>
+        <translation>Island</translation>
     </message>
     <message>
         <source>India</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 IN, from iso-codes 4.15.0</translatorcomment>
+        <translation>Indien</translation>
     </message>
     <message>
         <source>Indonesia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 ID, from iso-codes 4.15.0</translatorcomment>
+        <translation>Indonesien</translation>
     </message>
     <message>
         <source>Indonesia ()</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A further access code of the country, of a carrier the list does not name: keep the empty parentheses.</extracomment>
+        <translation>Indonesien ()</translation>
     </message>
     <message>
         <source>Iran</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 IR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Iran</translation>
     </message>
     <message>
         <source>Iraq</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 IQ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Irak</translation>
     </message>
     <message>
         <source>Ireland</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 IE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Irland</translation>
     </message>
     <message>
         <source>Ireland (North)</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Northern Ireland.</extracomment>
+        <translation>Nordirland</translation>
     </message>
     <message>
         <source>Israel</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 IL, from iso-codes 4.15.0</translatorcomment>
+        <translation>Israel</translation>
     </message>
     <message>
         <source>Israel (Golden Lines)</source>
-        <translation type="unfinished"></translation>
+        <translation>Israel (Golden Lines)</translation>
     </message>
     <message>
         <source>Israel (Barak)</source>
-        <translation type="unfinished"></translation>
+        <translation>Israel (Barak)</translation>
     </message>
     <message>
         <source>Israel (Bezeq)</source>
-        <translation type="unfinished"></translation>
+        <translation>Israel (Bezeq)</translation>
     </message>
     <message>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 IT, from iso-codes 4.15.0</translatorcomment>
+        <translation>Italien</translation>
     </message>
     <message>
         <source>Ivory Coast</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CI, from iso-codes 4.15.0</translatorcomment>
+        <translation>Côte d&apos;Ivoire</translation>
     </message>
     <message>
         <source>Jamaica</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 JM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Jamaika</translation>
     </message>
     <message>
         <source>Japan (KDD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japan (KDD)</translation>
     </message>
     <message>
         <source>Japan (Myline/Myline Plus)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japan (Myline/Myline Plus)</translation>
     </message>
     <message>
         <source>Japan (Cable &amp; Wireless IDC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japan (Cable &amp; Wireless IDC)</translation>
     </message>
     <message>
         <source>Japan (Japan Telecom)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japan (Japan Telecom)</translation>
     </message>
     <message>
         <source>Jordan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 JO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Jordanien</translation>
     </message>
     <message>
         <source>Kazakhstan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Kasachstan</translation>
     </message>
     <message>
         <source>Kenya</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Kenia</translation>
     </message>
     <message>
         <source>Kiribati</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KI, from iso-codes 4.15.0</translatorcomment>
+        <translation>Kiribati</translation>
     </message>
     <message>
         <source>Korea (North)</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KP, from iso-codes 4.15.0</translatorcomment>
+        <translation>Nordkorea</translation>
     </message>
     <message>
         <source>Korea (South)</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Südkorea</translation>
     </message>
     <message>
         <source>Korea (South) ()</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A further access code of the country, of a carrier the list does not name: keep the empty parentheses.</extracomment>
+        <translation>Südkorea ()</translation>
     </message>
     <message>
         <source>Kuwait</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KW, from iso-codes 4.15.0</translatorcomment>
+        <translation>Kuwait</translation>
     </message>
     <message>
         <source>Kyrgyz Republic</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KG, from iso-codes 4.15.0</translatorcomment>
+        <translation>Kirgisistan</translation>
     </message>
     <message>
         <source>Laos</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Laos</translation>
     </message>
     <message>
         <source>Latvia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LV, from iso-codes 4.15.0</translatorcomment>
+        <translation>Lettland</translation>
     </message>
     <message>
         <source>Lebanon</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LB, from iso-codes 4.15.0</translatorcomment>
+        <translation>Libanon</translation>
     </message>
     <message>
         <source>Lesotho</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LS, from iso-codes 4.15.0</translatorcomment>
+        <translation>Lesotho</translation>
     </message>
     <message>
         <source>Liberia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Liberia</translation>
     </message>
     <message>
         <source>Libya</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LY, from iso-codes 4.15.0</translatorcomment>
+        <translation>Libyen</translation>
     </message>
     <message>
         <source>Liechtenstein</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LI, from iso-codes 4.15.0</translatorcomment>
+        <translation>Liechtenstein</translation>
     </message>
     <message>
         <source>Lithuania</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LT, from iso-codes 4.15.0</translatorcomment>
+        <translation>Litauen</translation>
     </message>
     <message>
         <source>Luxembourg</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LU, from iso-codes 4.15.0</translatorcomment>
+        <translation>Luxemburg</translation>
     </message>
     <message>
         <source>Macau</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Macao</translation>
     </message>
     <message>
         <source>Macedonia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MK, from iso-codes 4.15.0</translatorcomment>
+        <translation>Nordmazedonien</translation>
     </message>
     <message>
         <source>Madagascar</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MG, from iso-codes 4.15.0</translatorcomment>
+        <translation>Madagaskar</translation>
     </message>
     <message>
         <source>Malawi</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MW, from iso-codes 4.15.0</translatorcomment>
+        <translation>Malawi</translation>
     </message>
     <message>
         <source>Malaysia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MY, from iso-codes 4.15.0</translatorcomment>
+        <translation>Malaysia</translation>
     </message>
     <message>
         <source>Maldives</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MV, from iso-codes 4.15.0</translatorcomment>
+        <translation>Malediven</translation>
     </message>
     <message>
         <source>Mali Republic</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 ML, from iso-codes 4.15.0</translatorcomment>
+        <translation>Mali</translation>
     </message>
     <message>
         <source>Malta</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MT, from iso-codes 4.15.0</translatorcomment>
+        <translation>Malta</translation>
     </message>
     <message>
         <source>Marshall Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MH, from iso-codes 4.15.0</translatorcomment>
+        <translation>Marshallinseln</translation>
     </message>
     <message>
         <source>Martinique</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MQ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Martinique</translation>
     </message>
     <message>
         <source>Mauritania</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Mauretanien</translation>
     </message>
     <message>
         <source>Mauritius</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MU, from iso-codes 4.15.0</translatorcomment>
+        <translation>Mauritius</translation>
     </message>
     <message>
         <source>Mayotte Island</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 YT, from iso-codes 4.15.0</translatorcomment>
+        <translation>Mayotte</translation>
     </message>
     <message>
         <source>Mexico</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MX, from iso-codes 4.15.0</translatorcomment>
+        <translation>Mexiko</translation>
     </message>
     <message>
         <source>Micronesia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 FM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Mikronesien, Föderierte Staaten von</translation>
     </message>
     <message>
         <source>Midway Island</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-3 MIUM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Midwayinseln</translation>
     </message>
     <message>
         <source>Moldova</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MD, from iso-codes 4.15.0</translatorcomment>
+        <translation>Moldau</translation>
     </message>
     <message>
         <source>Monaco</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MC, from iso-codes 4.15.0</translatorcomment>
+        <translation>Monaco</translation>
     </message>
     <message>
         <source>Mongolia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MN, from iso-codes 4.15.0</translatorcomment>
+        <translation>Mongolei</translation>
     </message>
     <message>
         <source>Montserrat</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MS, from iso-codes 4.15.0</translatorcomment>
+        <translation>Montserrat</translation>
     </message>
     <message>
         <source>Morocco</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Marokko</translation>
     </message>
     <message>
         <source>Mozambique</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Mosambik</translation>
     </message>
     <message>
         <source>Myanmar</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Myanmar</translation>
     </message>
     <message>
         <source>Namibia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Namibia</translation>
     </message>
     <message>
         <source>Nauru</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Nauru</translation>
     </message>
     <message>
         <source>Nepal</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NP, from iso-codes 4.15.0</translatorcomment>
+        <translation>Nepal</translation>
     </message>
     <message>
         <source>Netherlands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NL, from iso-codes 4.15.0</translatorcomment>
+        <translation>Niederlande</translation>
     </message>
     <message>
         <source>Netherlands Antilles</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-3 ANHH, from iso-codes 4.15.0</translatorcomment>
+        <translation>Niederländische Antillen</translation>
     </message>
     <message>
         <source>Nevis</source>
-        <translation type="unfinished"></translation>
+        <translation>Nevis</translation>
     </message>
     <message>
         <source>New Caledonia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NC, from iso-codes 4.15.0</translatorcomment>
+        <translation>Neukaledonien</translation>
     </message>
     <message>
         <source>New Zealand</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Neuseeland</translation>
     </message>
     <message>
         <source>Nicaragua</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NI, from iso-codes 4.15.0</translatorcomment>
+        <translation>Nicaragua</translation>
     </message>
     <message>
         <source>Niger</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Niger</translation>
     </message>
     <message>
         <source>Nigeria</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NG, from iso-codes 4.15.0</translatorcomment>
+        <translation>Nigeria</translation>
     </message>
     <message>
         <source>Niue</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NU, from iso-codes 4.15.0</translatorcomment>
+        <translation>Niue</translation>
     </message>
     <message>
         <source>Norfolk Island</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NF, from iso-codes 4.15.0</translatorcomment>
+        <translation>Norfolkinsel</translation>
     </message>
     <message>
         <source>Northern Marianas Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MP, from iso-codes 4.15.0</translatorcomment>
+        <translation>Nördliche Marianen</translation>
     </message>
     <message>
         <source>Norway</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Norwegen</translation>
     </message>
     <message>
         <source>Oman</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 OM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Oman</translation>
     </message>
     <message>
         <source>Pakistan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PK, from iso-codes 4.15.0</translatorcomment>
+        <translation>Pakistan</translation>
     </message>
     <message>
         <source>Palau</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PW, from iso-codes 4.15.0</translatorcomment>
+        <translation>Palau</translation>
     </message>
     <message>
         <source>Palestine</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PS, from iso-codes 4.15.0</translatorcomment>
+        <translation>Palästina, Staat</translation>
     </message>
     <message>
         <source>Panama</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Panama</translation>
     </message>
     <message>
         <source>Papua New Guinea</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PG, from iso-codes 4.15.0</translatorcomment>
+        <translation>Papua-Neuguinea</translation>
     </message>
     <message>
         <source>Paraguay</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PY, from iso-codes 4.15.0</translatorcomment>
+        <translation>Paraguay</translation>
     </message>
     <message>
         <source>Peru</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Peru</translation>
     </message>
     <message>
         <source>Philippines</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PH, from iso-codes 4.15.0</translatorcomment>
+        <translation>Philippinen</translation>
     </message>
     <message>
         <source>Poland</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PL, from iso-codes 4.15.0</translatorcomment>
+        <translation>Polen</translation>
     </message>
     <message>
         <source>Portugal</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PT, from iso-codes 4.15.0</translatorcomment>
+        <translation>Portugal</translation>
     </message>
     <message>
         <source>Portugal (Rubicon/BT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugal (Rubicon/BT)</translation>
     </message>
     <message>
         <source>Puerto Rico</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Puerto Rico</translation>
     </message>
     <message>
         <source>Qatar</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 QA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Katar</translation>
     </message>
     <message>
         <source>Réunion Island</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 RE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Réunion</translation>
     </message>
     <message>
         <source>Romania</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 RO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Rumänien</translation>
     </message>
     <message>
         <source>Russia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 RU, from iso-codes 4.15.0</translatorcomment>
+        <translation>Russische Föderation</translation>
     </message>
     <message>
         <source>Rwanda</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 RW, from iso-codes 4.15.0</translatorcomment>
+        <translation>Ruanda</translation>
     </message>
     <message>
         <source>St. Helena</source>
-        <translation type="unfinished"></translation>
+        <translation>St. Helena</translation>
     </message>
     <message>
         <source>St. Kitts/Nevis</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KN, from iso-codes 4.15.0</translatorcomment>
+        <translation>St. Kitts und Nevis</translation>
     </message>
     <message>
         <source>St. Lucia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LC, from iso-codes 4.15.0</translatorcomment>
+        <translation>St. Lucia</translation>
     </message>
     <message>
         <source>St. Pierre &amp; Miquelon</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PM, from iso-codes 4.15.0</translatorcomment>
+        <translation>St. Pierre und Miquelon</translation>
     </message>
     <message>
         <source>St. Vincent &amp; Grenadines</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 VC, from iso-codes 4.15.0</translatorcomment>
+        <translation>St. Vincent und die Grenadinen</translation>
     </message>
     <message>
         <source>San Marino</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SM, from iso-codes 4.15.0</translatorcomment>
+        <translation>San Marino</translation>
     </message>
     <message>
         <source>Saudi Arabia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Saudi-Arabien</translation>
     </message>
     <message>
         <source>Senegal</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SN, from iso-codes 4.15.0</translatorcomment>
+        <translation>Senegal</translation>
     </message>
     <message>
         <source>Serbia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 RS, from iso-codes 4.15.0</translatorcomment>
+        <translation>Serbien</translation>
     </message>
     <message>
         <source>Singapore (Singtel IDD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Singapur (Singtel IDD)</translation>
     </message>
     <message>
         <source>Singapore (MobileOne IDD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Singapur (MobileOne IDD)</translation>
     </message>
     <message>
         <source>Singapore (Starhub IDD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Singapur (Starhub IDD)</translation>
     </message>
     <message>
         <source>Singapore (Singtel FaxPlus)</source>
-        <translation type="unfinished"></translation>
+        <translation>Singapur (Singtel FaxPlus)</translation>
     </message>
     <message>
         <source>Singapore (Singtel BudgetCall)</source>
-        <translation type="unfinished"></translation>
+        <translation>Singapur (Singtel BudgetCall)</translation>
     </message>
     <message>
         <source>Singapore (Starhub I-Call)</source>
-        <translation type="unfinished"></translation>
+        <translation>Singapur (Starhub I-Call)</translation>
     </message>
     <message>
         <source>Singapore (Singtel V019)</source>
-        <translation type="unfinished"></translation>
+        <translation>Singapur (Singtel V019)</translation>
     </message>
     <message>
         <source>Sierra Leone</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SL, from iso-codes 4.15.0</translatorcomment>
+        <translation>Sierra Leone</translation>
     </message>
     <message>
         <source>Slovak Republic</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SK, from iso-codes 4.15.0</translatorcomment>
+        <translation>Slowakei</translation>
     </message>
     <message>
         <source>Slovenia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SI, from iso-codes 4.15.0</translatorcomment>
+        <translation>Slowenien</translation>
     </message>
     <message>
         <source>Somalia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Somalia</translation>
     </message>
     <message>
         <source>South Africa</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 ZA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Südafrika</translation>
     </message>
     <message>
         <source>Spain</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 ES, from iso-codes 4.15.0</translatorcomment>
+        <translation>Spanien</translation>
     </message>
     <message>
         <source>Sri Lanka</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LK, from iso-codes 4.15.0</translatorcomment>
+        <translation>Sri Lanka</translation>
     </message>
     <message>
         <source>Sudan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SD, from iso-codes 4.15.0</translatorcomment>
+        <translation>Sudan</translation>
     </message>
     <message>
         <source>Suriname</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Suriname</translation>
     </message>
     <message>
         <source>Swaziland</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Eswatini</translation>
     </message>
     <message>
         <source>Sweden</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Schweden</translation>
     </message>
     <message>
         <source>Switzerland</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CH, from iso-codes 4.15.0</translatorcomment>
+        <translation>Schweiz</translation>
     </message>
     <message>
         <source>Syria</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SY, from iso-codes 4.15.0</translatorcomment>
+        <translation>Syrien</translation>
     </message>
     <message>
         <source>Taiwan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TW, from iso-codes 4.15.0</translatorcomment>
+        <translation>Taiwan</translation>
     </message>
     <message>
         <source>Tajikistan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TJ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Tadschikistan</translation>
     </message>
     <message>
         <source>Tanzania</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Tansania</translation>
     </message>
     <message>
         <source>Thailand</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TH, from iso-codes 4.15.0</translatorcomment>
+        <translation>Thailand</translation>
     </message>
     <message>
         <source>Togo</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TG, from iso-codes 4.15.0</translatorcomment>
+        <translation>Togo</translation>
     </message>
     <message>
         <source>Tokelau</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TK, from iso-codes 4.15.0</translatorcomment>
+        <translation>Tokelau</translation>
     </message>
     <message>
         <source>Tonga Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Tonga</translation>
     </message>
     <message>
         <source>Trinidad &amp; Tobago</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TT, from iso-codes 4.15.0</translatorcomment>
+        <translation>Trinidad und Tobago</translation>
     </message>
     <message>
         <source>Tunisia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TN, from iso-codes 4.15.0</translatorcomment>
+        <translation>Tunesien</translation>
     </message>
     <message>
         <source>Turkey</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Türkei</translation>
     </message>
     <message>
         <source>Turkmenistan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Turkmenistan</translation>
     </message>
     <message>
         <source>Tuvalu</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TV, from iso-codes 4.15.0</translatorcomment>
+        <translation>Tuvalu</translation>
     </message>
     <message>
         <source>Uganda</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 UG, from iso-codes 4.15.0</translatorcomment>
+        <translation>Uganda</translation>
     </message>
     <message>
         <source>Ukraine</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 UA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Ukraine</translation>
     </message>
     <message>
         <source>United Arab Emirates</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Vereinigte Arabische Emirate</translation>
     </message>
     <message>
         <source>United Kingdom</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GB, from iso-codes 4.15.0</translatorcomment>
+        <translation>Vereinigtes Königreich</translation>
     </message>
     <message>
         <source>United States of America</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 US, from iso-codes 4.15.0</translatorcomment>
+        <translation>Vereinigte Staaten</translation>
     </message>
     <message>
         <source>US Virgin Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 VI, from iso-codes 4.15.0</translatorcomment>
+        <translation>Amerikanische Jungferninseln</translation>
     </message>
     <message>
         <source>Uruguay</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 UY, from iso-codes 4.15.0</translatorcomment>
+        <translation>Uruguay</translation>
     </message>
     <message>
         <source>Uzbekistan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 UZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Usbekistan</translation>
     </message>
     <message>
         <source>Vanuatu</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 VU, from iso-codes 4.15.0</translatorcomment>
+        <translation>Vanuatu</translation>
     </message>
     <message>
         <source>Vatican City</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 VA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Heiliger Stuhl (Staat Vatikanstadt)</translation>
     </message>
     <message>
         <source>Venezuela</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 VE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Venezuela</translation>
     </message>
     <message>
         <source>Vietnam</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 VN, from iso-codes 4.15.0</translatorcomment>
+        <translation>Vietnam</translation>
     </message>
     <message>
         <source>Wake Island</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-3 WKUM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Wake</translation>
     </message>
     <message>
         <source>Yemen</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 YE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Jemen</translation>
     </message>
     <message>
         <source>Yugoslavia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-3 YUCS, from iso-codes 4.15.0</translatorcomment>
+        <translation>Jugoslawien, (Sozialistische) Föderative Republik</translation>
     </message>
     <message>
         <source>Zambia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 ZM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Sambia</translation>
     </message>
     <message>
         <source>Zanzibar</source>
-        <translation type="unfinished"></translation>
+        <translation>Sansibar</translation>
     </message>
     <message>
         <source>Zimbabwe</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 ZW, from iso-codes 4.15.0</translatorcomment>
+        <translation>Simbabwe</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AU, from iso-codes 4.15.0</translatorcomment>
+        <translation>Australien</translation>
     </message>
     <message>
         <source>Bolivia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Bolivien</translation>
     </message>
     <message>
         <source>Brazil</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Brasilien</translation>
     </message>
     <message>
         <source>CapeVerde Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CV, from iso-codes 4.15.0</translatorcomment>
+        <translation>Kap Verde</translation>
     </message>
     <message>
         <source>Colombia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Kolumbien</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 FR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Frankreich</translation>
     </message>
     <message>
         <source>Hong Kong</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 HK, from iso-codes 4.15.0</translatorcomment>
+        <translation>Hongkong</translation>
     </message>
     <message>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 JP, from iso-codes 4.15.0</translatorcomment>
+        <translation>Japan</translation>
     </message>
     <message>
         <source>St.Helena</source>
-        <translation type="unfinished"></translation>
+        <translation>St. Helena</translation>
     </message>
     <message>
         <source>St.Kitts/Nevis</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KN, from iso-codes 4.15.0</translatorcomment>
+        <translation>St. Kitts und Nevis</translation>
     </message>
     <message>
         <source>St.Lucia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LC, from iso-codes 4.15.0</translatorcomment>
+        <translation>St. Lucia</translation>
     </message>
     <message>
         <source>St.Pierre &amp; Miquelon</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PM, from iso-codes 4.15.0</translatorcomment>
+        <translation>St. Pierre und Miquelon</translation>
     </message>
     <message>
         <source>St.Vincent &amp; Grenadines</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 VC, from iso-codes 4.15.0</translatorcomment>
+        <translation>St. Vincent und die Grenadinen</translation>
     </message>
     <message>
         <source>Singapore</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SG, from iso-codes 4.15.0</translatorcomment>
+        <translation>Singapur</translation>
     </message>
     <message>
         <source>USVirgin Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 VI, from iso-codes 4.15.0</translatorcomment>
+        <translation>Amerikanische Jungferninseln</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1556,41 @@
     <message>
         <source>Permission denied</source>
         <translation>Keine Berechtigung</translation>
+    </message>
+</context>
+<context>
+    <name>FrmCalendar</name>
+    <message>
+        <source>dddd d MMMM yyyy</source>
+        <extracomment>How a screen reader names a day cell. A QLocale date format: d day, M month number, MMMM month name, yyyy year, dddd weekday name; Latin letters meant as text go in single quotes. For example &quot;yyyy年M月d日dddd&quot;, &quot;dddd, d. MMMM yyyy&quot;.</extracomment>
+        <translation>dddd, d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <extracomment>The window&apos;s title.
+----------
+The caption of the frame round the month grid and the two lists.</extracomment>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <extracomment>Caption of the month list, 41 pixels wide.</extracomment>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <extracomment>Caption of the year list, 33 pixels wide.</extracomment>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>MMMM yyyy</source>
+        <extracomment>How a screen reader names the month grid. A QLocale date format: MMMM month name, M month number, yyyy year; Latin letters meant as text go in single quotes. For example &quot;yyyy年M月&quot;.</extracomment>
+        <translation>MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>%1, today</source>
+        <extracomment>How a screen reader names today&apos;s day cell: %1 is the date, as spoken for a day.</extracomment>
+        <translation>%1, heute</translation>
     </message>
 </context>
 <context>

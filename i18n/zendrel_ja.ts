@@ -5,47 +5,47 @@
     <name>CcCode</name>
     <message>
         <source>International Telephone Country Code</source>
-        <translation type="unfinished"></translation>
+        <translation>国際電話の国番号</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <extracomment>Menu bar item that opens the help at once; &quot;&amp;&quot; marks the access key.</extracomment>
-        <translation type="unfinished">ヘルプ(&amp;H)</translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>Country code</source>
         <extracomment>Caption of the frame around the whole window: the telephone country code (81 for Japan) that the window composes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>国番号</translation>
     </message>
     <message>
         <source>Source country</source>
         <extracomment>Label above the list of the countries a call is dialled from (161 pixels wide).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>発信国</translation>
     </message>
     <message>
         <source>Select Source Country</source>
         <extracomment>Shown in the source list&apos;s field until a country is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>発信国を選択</translation>
     </message>
     <message>
         <source>Destination country</source>
         <extracomment>Label above the list of the countries a call goes to (161 pixels wide).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>着信国</translation>
     </message>
     <message>
         <source>Select Destination Country</source>
         <extracomment>Shown in the destination list&apos;s field until a country is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>着信国を選択</translation>
     </message>
     <message>
         <source>Dial this number first </source>
         <extracomment>Label above the composed digits (113 pixels wide); they are dialled before the area code. The English ends in a blank; a translation need not.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>最初にダイヤル</translation>
     </message>
     <message>
         <source>Submit</source>
         <extracomment>Button that composes the digits to dial; only 49 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>表示</translation>
     </message>
 </context>
 <context>
@@ -59,7 +59,13 @@
  Domestic station code       +        3456-
  Domestic telephone code              7890</source>
         <extracomment>The help is shown in a fixed-pitch font in a box 54 columns wide (a CJK character takes two): keep every line within it, and the &quot;+&quot; and the digits of all six rows lined up in their columns. The digits are those of the other paragraphs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>国際電話番号のダイヤル順序:
+ 発信国の国際プレフィックス  +        011-
+ 着信国の国番号              +        81-
+ 国内プレフィックス          +        (0)-
+ 市外局番                    +        3-
+ 市内局番                    +        3456-
+ 加入者番号                           7890</translation>
     </message>
     <message>
         <source>Utility function:
@@ -69,1167 +75,1409 @@
  are generated based upon both source and destination
  country information given.</source>
         <extracomment>Help paragraph in a box 54 columns wide (a CJK character takes two); break the lines to fit and indent them by one blank. &quot;Source country code&quot; is the international access code dialled in the source country, as in the first paragraph.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>機能:
+ 発信国の国際プレフィックス、着信国の国番号、
+ 括弧で囲んだ国内プレフィックス (上の例では
+ 011-81-(0)-) を、指定した発信国と着信国から
+ 作成します。</translation>
     </message>
     <message>
         <source>Examples:
 (A) International call (from USA to Japan)
   Dial 011-81-3-3456-7890.</source>
         <extracomment>Help paragraph in a box 54 columns wide (a CJK character takes two).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>例:
+(A) 国際電話 (米国から日本へ)
+  011-81-3-3456-7890 とダイヤルします。</translation>
     </message>
     <message>
         <source>(B) Domestic long distance call (from outside of
   Tokyo, Japan to Tokyo, Japan)
   Dial 0-3-3456-7890.</source>
         <extracomment>Help paragraph in a box 54 columns wide (a CJK character takes two).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(B) 国内の市外通話 (東京以外の日本国内から
+  東京へ)
+  0-3-3456-7890 とダイヤルします。</translation>
     </message>
     <message>
         <source>(C) Domestic local call (within Tokyo)
   Dial 3456-7890.</source>
         <extracomment>Help paragraph in a box 54 columns wide (a CJK character takes two).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(C) 市内通話 (東京都内)
+  3456-7890 とダイヤルします。</translation>
     </message>
     <message>
         <source>~ (tilde) denotes to wait until tone is returned.</source>
         <extracomment>Last line of the help, in a box 54 columns wide (a CJK character takes two).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>~ (チルダ) は発信音が返るまで待つことを表します。</translation>
     </message>
 </context>
 <context>
     <name>Country</name>
     <message>
         <source>Afghanistan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AF, from iso-codes 4.15.0</translatorcomment>
+        <translation>アフガニスタン</translation>
     </message>
     <message>
         <source>Albania</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AL, from iso-codes 4.15.0</translatorcomment>
+        <translation>アルバニア</translation>
     </message>
     <message>
         <source>Algeria</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 DZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>アルジェリア</translation>
     </message>
     <message>
         <source>American Samoa</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AS, from iso-codes 4.15.0</translatorcomment>
+        <translation>米領サモア</translation>
     </message>
     <message>
         <source>Andorra</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AD, from iso-codes 4.15.0</translatorcomment>
+        <translation>アンドラ</translation>
     </message>
     <message>
         <source>Angola</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AO, from iso-codes 4.15.0</translatorcomment>
+        <translation>アンゴラ</translation>
     </message>
     <message>
         <source>Anguilla</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AI, from iso-codes 4.15.0</translatorcomment>
+        <translation>アングイラ</translation>
     </message>
     <message>
         <source>Antigua</source>
-        <translation type="unfinished"></translation>
+        <translation>アンティグア</translation>
     </message>
     <message>
         <source>Argentina</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AR, from iso-codes 4.15.0</translatorcomment>
+        <translation>アルゼンチン</translation>
     </message>
     <message>
         <source>Armenia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AM, from iso-codes 4.15.0</translatorcomment>
+        <translation>アルメニア</translation>
     </message>
     <message>
         <source>Aruba</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AW, from iso-codes 4.15.0</translatorcomment>
+        <translation>アルーバ</translation>
     </message>
     <message>
         <source>Ascension Island</source>
-        <translation type="unfinished"></translation>
+        <translation>アセンション島</translation>
     </message>
     <message>
         <source>Australia (Voice)</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Australia&apos;s access code for voice calls.</extracomment>
+        <translation>オーストラリア (音声)</translation>
     </message>
     <message>
         <source>Australia (Fax)</source>
-        <translation type="unfinished"></translation>
+        <translation>オーストラリア (ファクス)</translation>
     </message>
     <message>
         <source>Australia (Bulk)</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Australia&apos;s access code for bulk calls.</extracomment>
+        <translation>オーストラリア (大口)</translation>
     </message>
     <message>
         <source>Austria</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AT, from iso-codes 4.15.0</translatorcomment>
+        <translation>オーストリア</translation>
     </message>
     <message>
         <source>Azerbaijan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>アゼルバイジャン</translation>
     </message>
     <message>
         <source>Bahamas</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BS, from iso-codes 4.15.0</translatorcomment>
+        <translation>バハマ</translation>
     </message>
     <message>
         <source>Bahrain</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BH, from iso-codes 4.15.0</translatorcomment>
+        <translation>バーレーン</translation>
     </message>
     <message>
         <source>Bangladesh</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BD, from iso-codes 4.15.0</translatorcomment>
+        <translation>バングラデシュ</translation>
     </message>
     <message>
         <source>Barbados</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BB, from iso-codes 4.15.0</translatorcomment>
+        <translation>バルバドス</translation>
     </message>
     <message>
         <source>Barbuda</source>
-        <translation type="unfinished"></translation>
+        <translation>バーブーダ</translation>
     </message>
     <message>
         <source>Belarus</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BY, from iso-codes 4.15.0</translatorcomment>
+        <translation>ベラルーシ</translation>
     </message>
     <message>
         <source>Belgium</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BE, from iso-codes 4.15.0</translatorcomment>
+        <translation>ベルギー</translation>
     </message>
     <message>
         <source>Belize</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>ベリーズ</translation>
     </message>
     <message>
         <source>Benin</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BJ, from iso-codes 4.15.0</translatorcomment>
+        <translation>ベナン</translation>
     </message>
     <message>
         <source>Bermuda</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BM, from iso-codes 4.15.0</translatorcomment>
+        <translation>バーミューダ</translation>
     </message>
     <message>
         <source>Bhutan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BT, from iso-codes 4.15.0</translatorcomment>
+        <translation>ブータン</translation>
     </message>
     <message>
         <source>Bolivia (Entel)</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A carrier&apos;s access code; carriers keep their own names.</extracomment>
+        <translation>ボリビア (Entel)</translation>
     </message>
     <message>
         <source>Bolivia (AES Communications)</source>
-        <translation type="unfinished"></translation>
+        <translation>ボリビア (AES Communications)</translation>
     </message>
     <message>
         <source>Bolivia (Teledata)</source>
-        <translation type="unfinished"></translation>
+        <translation>ボリビア (Teledata)</translation>
     </message>
     <message>
         <source>Bolivia (Boliviatel)</source>
-        <translation type="unfinished"></translation>
+        <translation>ボリビア (Boliviatel)</translation>
     </message>
     <message>
         <source>Bosnia &amp; Herzegovina</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BA, from iso-codes 4.15.0</translatorcomment>
+        <translation>ボスニア・ヘルツェゴビナ</translation>
     </message>
     <message>
         <source>Botswana</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BW, from iso-codes 4.15.0</translatorcomment>
+        <translation>ボツワナ</translation>
     </message>
     <message>
         <source>Brazil (Embratel)</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラジル (Embratel)</translation>
     </message>
     <message>
         <source>Brazil (Intelig)</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラジル (Intelig)</translation>
     </message>
     <message>
         <source>Brazil (Mobile phones)</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラジル (携帯電話)</translation>
     </message>
     <message>
         <source>British Virgin Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 VG, from iso-codes 4.15.0</translatorcomment>
+        <translation>英領ヴァージン諸島</translation>
     </message>
     <message>
         <source>Brunei</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BN, from iso-codes 4.15.0</translatorcomment>
+        <translation>ブルネイ・ダルサラーム国</translation>
     </message>
     <message>
         <source>Bulgaria</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BG, from iso-codes 4.15.0</translatorcomment>
+        <translation>ブルガリア</translation>
     </message>
     <message>
         <source>Burkina Faso</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BF, from iso-codes 4.15.0</translatorcomment>
+        <translation>ブルキナファソ</translation>
     </message>
     <message>
         <source>Burundi</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BI, from iso-codes 4.15.0</translatorcomment>
+        <translation>ブルンジ</translation>
     </message>
     <message>
         <source>Cambodia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KH, from iso-codes 4.15.0</translatorcomment>
+        <translation>カンボジア</translation>
     </message>
     <message>
         <source>Cameroon</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CM, from iso-codes 4.15.0</translatorcomment>
+        <translation>カメルーン</translation>
     </message>
     <message>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CA, from iso-codes 4.15.0</translatorcomment>
+        <translation>カナダ</translation>
     </message>
     <message>
         <source>Cape Verde Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CV, from iso-codes 4.15.0</translatorcomment>
+        <translation>カーボヴェルデ</translation>
     </message>
     <message>
         <source>Cayman Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KY, from iso-codes 4.15.0</translatorcomment>
+        <translation>ケイマン諸島</translation>
     </message>
     <message>
         <source>Central African Republic</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CF, from iso-codes 4.15.0</translatorcomment>
+        <translation>中央アフリカ共和国</translation>
     </message>
     <message>
         <source>Chad</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TD, from iso-codes 4.15.0</translatorcomment>
+        <translation>チャド</translation>
     </message>
     <message>
         <source>Chatham Island</source>
-        <translation type="unfinished"></translation>
+        <translation>チャタム島</translation>
     </message>
     <message>
         <source>Chile</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CL, from iso-codes 4.15.0</translatorcomment>
+        <translation>チリ</translation>
     </message>
     <message>
         <source>China</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CN, from iso-codes 4.15.0</translatorcomment>
+        <translation>中国</translation>
     </message>
     <message>
         <source>Christmas Island</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CX, from iso-codes 4.15.0</translatorcomment>
+        <translation>クリスマス島</translation>
     </message>
     <message>
         <source>Cocos-Keeling Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CC, from iso-codes 4.15.0</translatorcomment>
+        <translation>ココス (キーリング) 諸島</translation>
     </message>
     <message>
         <source>Colombia (Orbitel)</source>
-        <translation type="unfinished"></translation>
+        <translation>コロンビア (Orbitel)</translation>
     </message>
     <message>
         <source>Colombia (ETB/Mundo)</source>
-        <translation type="unfinished"></translation>
+        <translation>コロンビア (ETB/Mundo)</translation>
     </message>
     <message>
         <source>Colombia (Telecom)</source>
-        <translation type="unfinished"></translation>
+        <translation>コロンビア (Telecom)</translation>
     </message>
     <message>
         <source>Comoros</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KM, from iso-codes 4.15.0</translatorcomment>
+        <translation>コモロ</translation>
     </message>
     <message>
         <source>Congo</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CG, from iso-codes 4.15.0</translatorcomment>
+        <translation>コンゴ</translation>
     </message>
     <message>
         <source>Congo (Zaire)</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CD, from iso-codes 4.15.0</translatorcomment>
+        <translation>コンゴ民主共和国</translation>
     </message>
     <message>
         <source>Cook Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CK, from iso-codes 4.15.0</translatorcomment>
+        <translation>クック諸島</translation>
     </message>
     <message>
         <source>Costa Rica</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CR, from iso-codes 4.15.0</translatorcomment>
+        <translation>コスタリカ</translation>
     </message>
     <message>
         <source>Croatia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 HR, from iso-codes 4.15.0</translatorcomment>
+        <translation>クロアチア</translation>
     </message>
     <message>
         <source>Cuba</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CU, from iso-codes 4.15.0</translatorcomment>
+        <translation>キューバ</translation>
     </message>
     <message>
         <source>Curaçao</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CW, from iso-codes 4.15.0</translatorcomment>
+        <translation>キュラソー</translation>
     </message>
     <message>
         <source>Cyprus</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CY, from iso-codes 4.15.0</translatorcomment>
+        <translation>キプロス</translation>
     </message>
     <message>
         <source>Czech Republic</source>
-        <translation type="unfinished"></translation>
+        <translation>チェコ</translation>
     </message>
     <message>
         <source>Czech Republic ()</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A further access code of the country, of a carrier the list does not name: keep the empty parentheses.</extracomment>
+        <translation>チェコ ()</translation>
     </message>
     <message>
         <source>Denmark</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 DK, from iso-codes 4.15.0</translatorcomment>
+        <translation>デンマーク</translation>
     </message>
     <message>
         <source>Diego Garcia</source>
-        <translation type="unfinished"></translation>
+        <translation>ディエゴガルシア島</translation>
     </message>
     <message>
         <source>Djibouti</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 DJ, from iso-codes 4.15.0</translatorcomment>
+        <translation>ジブチ</translation>
     </message>
     <message>
         <source>Dominica</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 DM, from iso-codes 4.15.0</translatorcomment>
+        <translation>ドミニカ</translation>
     </message>
     <message>
         <source>Dominican Republic</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 DO, from iso-codes 4.15.0</translatorcomment>
+        <translation>ドミニカ共和国</translation>
     </message>
     <message>
         <source>East Timor</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TL, from iso-codes 4.15.0</translatorcomment>
+        <translation>東ティモール</translation>
     </message>
     <message>
         <source>Easter Island</source>
-        <translation type="unfinished"></translation>
+        <translation>イースター島</translation>
     </message>
     <message>
         <source>Ecuador</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 EC, from iso-codes 4.15.0</translatorcomment>
+        <translation>エクアドル</translation>
     </message>
     <message>
         <source>Egypt</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 EG, from iso-codes 4.15.0</translatorcomment>
+        <translation>エジプト</translation>
     </message>
     <message>
         <source>Equatorial Guinea</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GQ, from iso-codes 4.15.0</translatorcomment>
+        <translation>赤道ギニア</translation>
     </message>
     <message>
         <source>Eritrea</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 ER, from iso-codes 4.15.0</translatorcomment>
+        <translation>エリトリア国</translation>
     </message>
     <message>
         <source>Estonia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 EE, from iso-codes 4.15.0</translatorcomment>
+        <translation>エストニア</translation>
     </message>
     <message>
         <source>Ethiopia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 ET, from iso-codes 4.15.0</translatorcomment>
+        <translation>エチオピア</translation>
     </message>
     <message>
         <source>Faeroe Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 FO, from iso-codes 4.15.0</translatorcomment>
+        <translation>フェロー諸島</translation>
     </message>
     <message>
         <source>Falkland Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 FK, from iso-codes 4.15.0</translatorcomment>
+        <translation>フォークランド諸島 (マルビナス)</translation>
     </message>
     <message>
         <source>Fiji Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 FJ, from iso-codes 4.15.0</translatorcomment>
+        <translation>フィジー</translation>
     </message>
     <message>
         <source>Finland</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 FI, from iso-codes 4.15.0</translatorcomment>
+        <translation>フィンランド</translation>
     </message>
     <message>
         <source>Finland ()</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A further access code of the country, of a carrier the list does not name: keep the empty parentheses.</extracomment>
+        <translation>フィンランド ()</translation>
     </message>
     <message>
         <source>France (France Telecom)</source>
-        <translation type="unfinished"></translation>
+        <translation>フランス (France Telecom)</translation>
     </message>
     <message>
         <source>France (Tele 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>フランス (Tele 2)</translation>
     </message>
     <message>
         <source>France (Omnicom)</source>
-        <translation type="unfinished"></translation>
+        <translation>フランス (Omnicom)</translation>
     </message>
     <message>
         <source>France (LE 7 Cegetel)</source>
-        <translation type="unfinished"></translation>
+        <translation>フランス (LE 7 Cegetel)</translation>
     </message>
     <message>
         <source>France (9 Telecom)</source>
-        <translation type="unfinished"></translation>
+        <translation>フランス (9 Telecom)</translation>
     </message>
     <message>
         <source>French Antilles</source>
-        <translation type="unfinished"></translation>
+        <translation>仏領アンティル</translation>
     </message>
     <message>
         <source>French Guiana</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GF, from iso-codes 4.15.0</translatorcomment>
+        <translation>仏領ギアナ</translation>
     </message>
     <message>
         <source>French Polynesia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PF, from iso-codes 4.15.0</translatorcomment>
+        <translation>仏領ポリネシア</translation>
     </message>
     <message>
         <source>Gabon</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GA, from iso-codes 4.15.0</translatorcomment>
+        <translation>ガボン</translation>
     </message>
     <message>
         <source>Gambia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GM, from iso-codes 4.15.0</translatorcomment>
+        <translation>ガンビア</translation>
     </message>
     <message>
         <source>Georgia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GE, from iso-codes 4.15.0</translatorcomment>
+        <translation>グルジア</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 DE, from iso-codes 4.15.0</translatorcomment>
+        <translation>ドイツ</translation>
     </message>
     <message>
         <source>Ghana</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GH, from iso-codes 4.15.0</translatorcomment>
+        <translation>ガーナ</translation>
     </message>
     <message>
         <source>Gibraltar</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GI, from iso-codes 4.15.0</translatorcomment>
+        <translation>ジブラルタル</translation>
     </message>
     <message>
         <source>Greece</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GR, from iso-codes 4.15.0</translatorcomment>
+        <translation>ギリシャ</translation>
     </message>
     <message>
         <source>Greenland</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GL, from iso-codes 4.15.0</translatorcomment>
+        <translation>グリーンランド</translation>
     </message>
     <message>
         <source>Grenada</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GD, from iso-codes 4.15.0</translatorcomment>
+        <translation>グレナダ</translation>
     </message>
     <message>
         <source>Guadeloupe</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GP, from iso-codes 4.15.0</translatorcomment>
+        <translation>グアドループ</translation>
     </message>
     <message>
         <source>Guam</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GU, from iso-codes 4.15.0</translatorcomment>
+        <translation>グアム</translation>
     </message>
     <message>
         <source>Guantanamo Bay</source>
-        <translation type="unfinished"></translation>
+        <translation>グアンタナモ湾</translation>
     </message>
     <message>
         <source>Guatemala</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GT, from iso-codes 4.15.0</translatorcomment>
+        <translation>グアテマラ</translation>
     </message>
     <message>
         <source>Guinea-Bissau</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GW, from iso-codes 4.15.0</translatorcomment>
+        <translation>ギニアビサウ</translation>
     </message>
     <message>
         <source>Guinea</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GN, from iso-codes 4.15.0</translatorcomment>
+        <translation>ギニア</translation>
     </message>
     <message>
         <source>Guyana</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GY, from iso-codes 4.15.0</translatorcomment>
+        <translation>ガイアナ</translation>
     </message>
     <message>
         <source>Haiti</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 HT, from iso-codes 4.15.0</translatorcomment>
+        <translation>ハイチ</translation>
     </message>
     <message>
         <source>Honduras</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 HN, from iso-codes 4.15.0</translatorcomment>
+        <translation>ホンジュラス</translation>
     </message>
     <message>
         <source>Hong Kong (HKCWT)</source>
-        <translation type="unfinished"></translation>
+        <translation>香港 (HKCWT)</translation>
     </message>
     <message>
         <source>Hong Kong (New World)</source>
-        <translation type="unfinished"></translation>
+        <translation>香港 (New World)</translation>
     </message>
     <message>
         <source>Hong Kong (Hutchison)</source>
-        <translation type="unfinished"></translation>
+        <translation>香港 (Hutchison)</translation>
     </message>
     <message>
         <source>Hungary</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 HU, from iso-codes 4.15.0</translatorcomment>
+        <translation>ハンガリー</translation>
     </message>
     <message>
         <source>Iceland</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 IS, from iso-codes 4.15.0</translatorcomment>
+        <translation>アイスランド</translation>
     </message>
     <message>
         <source>India</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 IN, from iso-codes 4.15.0</translatorcomment>
+        <translation>インド</translation>
     </message>
     <message>
         <source>Indonesia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 ID, from iso-codes 4.15.0</translatorcomment>
+        <translation>インドネシア</translation>
     </message>
     <message>
         <source>Indonesia ()</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A further access code of the country, of a carrier the list does not name: keep the empty parentheses.</extracomment>
+        <translation>インドネシア ()</translation>
     </message>
     <message>
         <source>Iran</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 IR, from iso-codes 4.15.0</translatorcomment>
+        <translation>イラン・イスラム共和国</translation>
     </message>
     <message>
         <source>Iraq</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 IQ, from iso-codes 4.15.0</translatorcomment>
+        <translation>イラク</translation>
     </message>
     <message>
         <source>Ireland</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 IE, from iso-codes 4.15.0</translatorcomment>
+        <translation>アイルランド</translation>
     </message>
     <message>
         <source>Ireland (North)</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Northern Ireland.</extracomment>
+        <translation>北アイルランド</translation>
     </message>
     <message>
         <source>Israel</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 IL, from iso-codes 4.15.0</translatorcomment>
+        <translation>イスラエル</translation>
     </message>
     <message>
         <source>Israel (Golden Lines)</source>
-        <translation type="unfinished"></translation>
+        <translation>イスラエル (Golden Lines)</translation>
     </message>
     <message>
         <source>Israel (Barak)</source>
-        <translation type="unfinished"></translation>
+        <translation>イスラエル (Barak)</translation>
     </message>
     <message>
         <source>Israel (Bezeq)</source>
-        <translation type="unfinished"></translation>
+        <translation>イスラエル (Bezeq)</translation>
     </message>
     <message>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 IT, from iso-codes 4.15.0</translatorcomment>
+        <translation>イタリア</translation>
     </message>
     <message>
         <source>Ivory Coast</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CI, from iso-codes 4.15.0</translatorcomment>
+        <translation>コートジボワール</translation>
     </message>
     <message>
         <source>Jamaica</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 JM, from iso-codes 4.15.0</translatorcomment>
+        <translation>ジャマイカ</translation>
     </message>
     <message>
         <source>Japan (KDD)</source>
-        <translation type="unfinished"></translation>
+        <translation>日本 (KDD)</translation>
     </message>
     <message>
         <source>Japan (Myline/Myline Plus)</source>
-        <translation type="unfinished"></translation>
+        <translation>日本 (Myline/Myline Plus)</translation>
     </message>
     <message>
         <source>Japan (Cable &amp; Wireless IDC)</source>
-        <translation type="unfinished"></translation>
+        <translation>日本 (Cable &amp; Wireless IDC)</translation>
     </message>
     <message>
         <source>Japan (Japan Telecom)</source>
-        <translation type="unfinished"></translation>
+        <translation>日本 (Japan Telecom)</translation>
     </message>
     <message>
         <source>Jordan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 JO, from iso-codes 4.15.0</translatorcomment>
+        <translation>ヨルダン</translation>
     </message>
     <message>
         <source>Kazakhstan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>カザフスタン</translation>
     </message>
     <message>
         <source>Kenya</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KE, from iso-codes 4.15.0</translatorcomment>
+        <translation>ケニア</translation>
     </message>
     <message>
         <source>Kiribati</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KI, from iso-codes 4.15.0</translatorcomment>
+        <translation>キリバス</translation>
     </message>
     <message>
         <source>Korea (North)</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KP, from iso-codes 4.15.0</translatorcomment>
+        <translation>朝鮮民主主義人民共和国</translation>
     </message>
     <message>
         <source>Korea (South)</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KR, from iso-codes 4.15.0</translatorcomment>
+        <translation>大韓民国 (韓国)</translation>
     </message>
     <message>
         <source>Korea (South) ()</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A further access code of the country, of a carrier the list does not name: keep the empty parentheses.</extracomment>
+        <translation>大韓民国 ()</translation>
     </message>
     <message>
         <source>Kuwait</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KW, from iso-codes 4.15.0</translatorcomment>
+        <translation>クウェート</translation>
     </message>
     <message>
         <source>Kyrgyz Republic</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KG, from iso-codes 4.15.0</translatorcomment>
+        <translation>キルギスタン</translation>
     </message>
     <message>
         <source>Laos</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LA, from iso-codes 4.15.0</translatorcomment>
+        <translation>ラオス人民民主共和国</translation>
     </message>
     <message>
         <source>Latvia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LV, from iso-codes 4.15.0</translatorcomment>
+        <translation>ラトビア</translation>
     </message>
     <message>
         <source>Lebanon</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LB, from iso-codes 4.15.0</translatorcomment>
+        <translation>レバノン</translation>
     </message>
     <message>
         <source>Lesotho</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LS, from iso-codes 4.15.0</translatorcomment>
+        <translation>レソト</translation>
     </message>
     <message>
         <source>Liberia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LR, from iso-codes 4.15.0</translatorcomment>
+        <translation>リベリア</translation>
     </message>
     <message>
         <source>Libya</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LY, from iso-codes 4.15.0</translatorcomment>
+        <translation>リビア</translation>
     </message>
     <message>
         <source>Liechtenstein</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LI, from iso-codes 4.15.0</translatorcomment>
+        <translation>リヒテンシュタイン</translation>
     </message>
     <message>
         <source>Lithuania</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LT, from iso-codes 4.15.0</translatorcomment>
+        <translation>リトアニア</translation>
     </message>
     <message>
         <source>Luxembourg</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LU, from iso-codes 4.15.0</translatorcomment>
+        <translation>ルクセンブルク</translation>
     </message>
     <message>
         <source>Macau</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MO, from iso-codes 4.15.0</translatorcomment>
+        <translation>マカオ</translation>
     </message>
     <message>
         <source>Macedonia</source>
-        <translation type="unfinished"></translation>
+        <translation>北マケドニア</translation>
     </message>
     <message>
         <source>Madagascar</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MG, from iso-codes 4.15.0</translatorcomment>
+        <translation>マダガスカル</translation>
     </message>
     <message>
         <source>Malawi</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MW, from iso-codes 4.15.0</translatorcomment>
+        <translation>マラウイ</translation>
     </message>
     <message>
         <source>Malaysia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MY, from iso-codes 4.15.0</translatorcomment>
+        <translation>マレーシア</translation>
     </message>
     <message>
         <source>Maldives</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MV, from iso-codes 4.15.0</translatorcomment>
+        <translation>モルディブ</translation>
     </message>
     <message>
         <source>Mali Republic</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 ML, from iso-codes 4.15.0</translatorcomment>
+        <translation>マリ</translation>
     </message>
     <message>
         <source>Malta</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MT, from iso-codes 4.15.0</translatorcomment>
+        <translation>マルタ</translation>
     </message>
     <message>
         <source>Marshall Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MH, from iso-codes 4.15.0</translatorcomment>
+        <translation>マーシャル諸島</translation>
     </message>
     <message>
         <source>Martinique</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MQ, from iso-codes 4.15.0</translatorcomment>
+        <translation>マルティニーク</translation>
     </message>
     <message>
         <source>Mauritania</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MR, from iso-codes 4.15.0</translatorcomment>
+        <translation>モーリタニア</translation>
     </message>
     <message>
         <source>Mauritius</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MU, from iso-codes 4.15.0</translatorcomment>
+        <translation>モーリシャス</translation>
     </message>
     <message>
         <source>Mayotte Island</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 YT, from iso-codes 4.15.0</translatorcomment>
+        <translation>マヨット</translation>
     </message>
     <message>
         <source>Mexico</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MX, from iso-codes 4.15.0</translatorcomment>
+        <translation>メキシコ</translation>
     </message>
     <message>
         <source>Micronesia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 FM, from iso-codes 4.15.0</translatorcomment>
+        <translation>ミクロネシア連邦</translation>
     </message>
     <message>
         <source>Midway Island</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-3 MIUM, from iso-codes 4.15.0</translatorcomment>
+        <translation>ミッドウェー諸島</translation>
     </message>
     <message>
         <source>Moldova</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MD, from iso-codes 4.15.0</translatorcomment>
+        <translation>モルドバ</translation>
     </message>
     <message>
         <source>Monaco</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MC, from iso-codes 4.15.0</translatorcomment>
+        <translation>モナコ</translation>
     </message>
     <message>
         <source>Mongolia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MN, from iso-codes 4.15.0</translatorcomment>
+        <translation>モンゴル国</translation>
     </message>
     <message>
         <source>Montserrat</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MS, from iso-codes 4.15.0</translatorcomment>
+        <translation>モントセラト</translation>
     </message>
     <message>
         <source>Morocco</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MA, from iso-codes 4.15.0</translatorcomment>
+        <translation>モロッコ</translation>
     </message>
     <message>
         <source>Mozambique</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>モザンビーク</translation>
     </message>
     <message>
         <source>Myanmar</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MM, from iso-codes 4.15.0</translatorcomment>
+        <translation>ミャンマー</translation>
     </message>
     <message>
         <source>Namibia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NA, from iso-codes 4.15.0</translatorcomment>
+        <translation>ナミビア</translation>
     </message>
     <message>
         <source>Nauru</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NR, from iso-codes 4.15.0</translatorcomment>
+        <translation>ナウル</translation>
     </message>
     <message>
         <source>Nepal</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NP, from iso-codes 4.15.0</translatorcomment>
+        <translation>ネパール</translation>
     </message>
     <message>
         <source>Netherlands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NL, from iso-codes 4.15.0</translatorcomment>
+        <translation>オランダ</translation>
     </message>
     <message>
         <source>Netherlands Antilles</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-3 ANHH, from iso-codes 4.15.0</translatorcomment>
+        <translation>オランダ領アンティル諸島</translation>
     </message>
     <message>
         <source>Nevis</source>
-        <translation type="unfinished"></translation>
+        <translation>ネーヴィス島</translation>
     </message>
     <message>
         <source>New Caledonia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NC, from iso-codes 4.15.0</translatorcomment>
+        <translation>ニューカレドニア</translation>
     </message>
     <message>
         <source>New Zealand</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>ニュージーランド</translation>
     </message>
     <message>
         <source>Nicaragua</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NI, from iso-codes 4.15.0</translatorcomment>
+        <translation>ニカラグア</translation>
     </message>
     <message>
         <source>Niger</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NE, from iso-codes 4.15.0</translatorcomment>
+        <translation>ニジェール</translation>
     </message>
     <message>
         <source>Nigeria</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NG, from iso-codes 4.15.0</translatorcomment>
+        <translation>ナイジェリア</translation>
     </message>
     <message>
         <source>Niue</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NU, from iso-codes 4.15.0</translatorcomment>
+        <translation>ニウエ</translation>
     </message>
     <message>
         <source>Norfolk Island</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NF, from iso-codes 4.15.0</translatorcomment>
+        <translation>ノーフォーク島</translation>
     </message>
     <message>
         <source>Northern Marianas Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 MP, from iso-codes 4.15.0</translatorcomment>
+        <translation>北マリアナ諸島</translation>
     </message>
     <message>
         <source>Norway</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 NO, from iso-codes 4.15.0</translatorcomment>
+        <translation>ノルウェー</translation>
     </message>
     <message>
         <source>Oman</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 OM, from iso-codes 4.15.0</translatorcomment>
+        <translation>オマーン</translation>
     </message>
     <message>
         <source>Pakistan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PK, from iso-codes 4.15.0</translatorcomment>
+        <translation>パキスタン</translation>
     </message>
     <message>
         <source>Palau</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PW, from iso-codes 4.15.0</translatorcomment>
+        <translation>パラオ</translation>
     </message>
     <message>
         <source>Palestine</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PS, from iso-codes 4.15.0</translatorcomment>
+        <translation>パレスチナ</translation>
     </message>
     <message>
         <source>Panama</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PA, from iso-codes 4.15.0</translatorcomment>
+        <translation>パナマ</translation>
     </message>
     <message>
         <source>Papua New Guinea</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PG, from iso-codes 4.15.0</translatorcomment>
+        <translation>パプアニューギニア</translation>
     </message>
     <message>
         <source>Paraguay</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PY, from iso-codes 4.15.0</translatorcomment>
+        <translation>パラグアイ</translation>
     </message>
     <message>
         <source>Peru</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PE, from iso-codes 4.15.0</translatorcomment>
+        <translation>ペルー</translation>
     </message>
     <message>
         <source>Philippines</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PH, from iso-codes 4.15.0</translatorcomment>
+        <translation>フィリピン</translation>
     </message>
     <message>
         <source>Poland</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PL, from iso-codes 4.15.0</translatorcomment>
+        <translation>ポーランド</translation>
     </message>
     <message>
         <source>Portugal</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PT, from iso-codes 4.15.0</translatorcomment>
+        <translation>ポルトガル</translation>
     </message>
     <message>
         <source>Portugal (Rubicon/BT)</source>
-        <translation type="unfinished"></translation>
+        <translation>ポルトガル (Rubicon/BT)</translation>
     </message>
     <message>
         <source>Puerto Rico</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PR, from iso-codes 4.15.0</translatorcomment>
+        <translation>プエルトリコ</translation>
     </message>
     <message>
         <source>Qatar</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 QA, from iso-codes 4.15.0</translatorcomment>
+        <translation>カタール</translation>
     </message>
     <message>
         <source>Réunion Island</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 RE, from iso-codes 4.15.0</translatorcomment>
+        <translation>レユニオン</translation>
     </message>
     <message>
         <source>Romania</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 RO, from iso-codes 4.15.0</translatorcomment>
+        <translation>ルーマニア</translation>
     </message>
     <message>
         <source>Russia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 RU, from iso-codes 4.15.0</translatorcomment>
+        <translation>ロシア連邦</translation>
     </message>
     <message>
         <source>Rwanda</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 RW, from iso-codes 4.15.0</translatorcomment>
+        <translation>ルワンダ</translation>
     </message>
     <message>
         <source>St. Helena</source>
-        <translation type="unfinished"></translation>
+        <translation>セントヘレナ</translation>
     </message>
     <message>
         <source>St. Kitts/Nevis</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KN, from iso-codes 4.15.0</translatorcomment>
+        <translation>セントクリストファー・ネーヴィス</translation>
     </message>
     <message>
         <source>St. Lucia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LC, from iso-codes 4.15.0</translatorcomment>
+        <translation>セントルシア</translation>
     </message>
     <message>
         <source>St. Pierre &amp; Miquelon</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PM, from iso-codes 4.15.0</translatorcomment>
+        <translation>サンピエール及びミクロン</translation>
     </message>
     <message>
         <source>St. Vincent &amp; Grenadines</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 VC, from iso-codes 4.15.0</translatorcomment>
+        <translation>セントビンセント及びグレナディーン諸島</translation>
     </message>
     <message>
         <source>San Marino</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SM, from iso-codes 4.15.0</translatorcomment>
+        <translation>サンマリノ</translation>
     </message>
     <message>
         <source>Saudi Arabia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SA, from iso-codes 4.15.0</translatorcomment>
+        <translation>サウジアラビア</translation>
     </message>
     <message>
         <source>Senegal</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SN, from iso-codes 4.15.0</translatorcomment>
+        <translation>セネガル</translation>
     </message>
     <message>
         <source>Serbia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 RS, from iso-codes 4.15.0</translatorcomment>
+        <translation>セルビア</translation>
     </message>
     <message>
         <source>Singapore (Singtel IDD)</source>
-        <translation type="unfinished"></translation>
+        <translation>シンガポール (Singtel IDD)</translation>
     </message>
     <message>
         <source>Singapore (MobileOne IDD)</source>
-        <translation type="unfinished"></translation>
+        <translation>シンガポール (MobileOne IDD)</translation>
     </message>
     <message>
         <source>Singapore (Starhub IDD)</source>
-        <translation type="unfinished"></translation>
+        <translation>シンガポール (Starhub IDD)</translation>
     </message>
     <message>
         <source>Singapore (Singtel FaxPlus)</source>
-        <translation type="unfinished"></translation>
+        <translation>シンガポール (Singtel FaxPlus)</translation>
     </message>
     <message>
         <source>Singapore (Singtel BudgetCall)</source>
-        <translation type="unfinished"></translation>
+        <translation>シンガポール (Singtel BudgetCall)</translation>
     </message>
     <message>
         <source>Singapore (Starhub I-Call)</source>
-        <translation type="unfinished"></translation>
+        <translation>シンガポール (Starhub I-Call)</translation>
     </message>
     <message>
         <source>Singapore (Singtel V019)</source>
-        <translation type="unfinished"></translation>
+        <translation>シンガポール (Singtel V019)</translation>
     </message>
     <message>
         <source>Sierra Leone</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SL, from iso-codes 4.15.0</translatorcomment>
+        <translation>シエラレオネ</translation>
     </message>
     <message>
         <source>Slovak Republic</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SK, from iso-codes 4.15.0</translatorcomment>
+        <translation>スロバキア</translation>
     </message>
     <message>
         <source>Slovenia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SI, from iso-codes 4.15.0</translatorcomment>
+        <translation>スロベニア</translation>
     </message>
     <message>
         <source>Somalia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SO, from iso-codes 4.15.0</translatorcomment>
+        <translation>ソマリア</translation>
     </message>
     <message>
         <source>South Africa</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 ZA, from iso-codes 4.15.0</translatorcomment>
+        <translation>南アフリカ</translation>
     </message>
     <message>
         <source>Spain</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 ES, from iso-codes 4.15.0</translatorcomment>
+        <translation>スペイン</translation>
     </message>
     <message>
         <source>Sri Lanka</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LK, from iso-codes 4.15.0</translatorcomment>
+        <translation>スリランカ</translation>
     </message>
     <message>
         <source>Sudan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SD, from iso-codes 4.15.0</translatorcomment>
+        <translation>スーダン</translation>
     </message>
     <message>
         <source>Suriname</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SR, from iso-codes 4.15.0</translatorcomment>
+        <translation>スリナム</translation>
     </message>
     <message>
         <source>Swaziland</source>
-        <translation type="unfinished"></translation>
+        <translation>エスワティニ</translation>
     </message>
     <message>
         <source>Sweden</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SE, from iso-codes 4.15.0</translatorcomment>
+        <translation>スウェーデン</translation>
     </message>
     <message>
         <source>Switzerland</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CH, from iso-codes 4.15.0</translatorcomment>
+        <translation>スイス</translation>
     </message>
     <message>
         <source>Syria</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SY, from iso-codes 4.15.0</translatorcomment>
+        <translation>シリア・アラブ共和国</translation>
     </message>
     <message>
         <source>Taiwan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TW, from iso-codes 4.15.0</translatorcomment>
+        <translation>台湾</translation>
     </message>
     <message>
         <source>Tajikistan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TJ, from iso-codes 4.15.0</translatorcomment>
+        <translation>タジキスタン</translation>
     </message>
     <message>
         <source>Tanzania</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>タンザニア</translation>
     </message>
     <message>
         <source>Thailand</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TH, from iso-codes 4.15.0</translatorcomment>
+        <translation>タイ</translation>
     </message>
     <message>
         <source>Togo</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TG, from iso-codes 4.15.0</translatorcomment>
+        <translation>トーゴ</translation>
     </message>
     <message>
         <source>Tokelau</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TK, from iso-codes 4.15.0</translatorcomment>
+        <translation>トケラウ</translation>
     </message>
     <message>
         <source>Tonga Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TO, from iso-codes 4.15.0</translatorcomment>
+        <translation>トンガ</translation>
     </message>
     <message>
         <source>Trinidad &amp; Tobago</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TT, from iso-codes 4.15.0</translatorcomment>
+        <translation>トリニダード・トバゴ</translation>
     </message>
     <message>
         <source>Tunisia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TN, from iso-codes 4.15.0</translatorcomment>
+        <translation>チュニジア</translation>
     </message>
     <message>
         <source>Turkey</source>
-        <translation type="unfinished"></translation>
+        <translation>トルコ</translation>
     </message>
     <message>
         <source>Turkmenistan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TM, from iso-codes 4.15.0</translatorcomment>
+        <translation>トルクメニスタン</translation>
     </message>
     <message>
         <source>Tuvalu</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 TV, from iso-codes 4.15.0</translatorcomment>
+        <translation>ツバル</translation>
     </message>
     <message>
         <source>Uganda</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 UG, from iso-codes 4.15.0</translatorcomment>
+        <translation>ウガンダ</translation>
     </message>
     <message>
         <source>Ukraine</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 UA, from iso-codes 4.15.0</translatorcomment>
+        <translation>ウクライナ</translation>
     </message>
     <message>
         <source>United Arab Emirates</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AE, from iso-codes 4.15.0</translatorcomment>
+        <translation>アラブ首長国連邦</translation>
     </message>
     <message>
         <source>United Kingdom</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 GB, from iso-codes 4.15.0</translatorcomment>
+        <translation>英国</translation>
     </message>
     <message>
         <source>United States of America</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 US, from iso-codes 4.15.0</translatorcomment>
+        <translation>米国</translation>
     </message>
     <message>
         <source>US Virgin Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 VI, from iso-codes 4.15.0</translatorcomment>
+        <translation>米領ヴァージン諸島</translation>
     </message>
     <message>
         <source>Uruguay</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 UY, from iso-codes 4.15.0</translatorcomment>
+        <translation>ウルグアイ</translation>
     </message>
     <message>
         <source>Uzbekistan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 UZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>ウズベキスタン</translation>
     </message>
     <message>
         <source>Vanuatu</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 VU, from iso-codes 4.15.0</translatorcomment>
+        <translation>バヌアツ</translation>
     </message>
     <message>
         <source>Vatican City</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 VA, from iso-codes 4.15.0</translatorcomment>
+        <translation>聖庁 (バチカン市国)</translation>
     </message>
     <message>
         <source>Venezuela</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 VE, from iso-codes 4.15.0</translatorcomment>
+        <translation>ベネズエラ</translation>
     </message>
     <message>
         <source>Vietnam</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 VN, from iso-codes 4.15.0</translatorcomment>
+        <translation>ベトナム</translation>
     </message>
     <message>
         <source>Wake Island</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-3 WKUM, from iso-codes 4.15.0</translatorcomment>
+        <translation>ウェーク島</translation>
     </message>
     <message>
         <source>Yemen</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 YE, from iso-codes 4.15.0</translatorcomment>
+        <translation>イエメン</translation>
     </message>
     <message>
         <source>Yugoslavia</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーゴスラビア</translation>
     </message>
     <message>
         <source>Zambia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 ZM, from iso-codes 4.15.0</translatorcomment>
+        <translation>ザンビア</translation>
     </message>
     <message>
         <source>Zanzibar</source>
-        <translation type="unfinished"></translation>
+        <translation>ザンジバル</translation>
     </message>
     <message>
         <source>Zimbabwe</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 ZW, from iso-codes 4.15.0</translatorcomment>
+        <translation>ジンバブエ</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 AU, from iso-codes 4.15.0</translatorcomment>
+        <translation>オーストラリア連邦</translation>
     </message>
     <message>
         <source>Bolivia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BO, from iso-codes 4.15.0</translatorcomment>
+        <translation>ボリビア</translation>
     </message>
     <message>
         <source>Brazil</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 BR, from iso-codes 4.15.0</translatorcomment>
+        <translation>ブラジル</translation>
     </message>
     <message>
         <source>CapeVerde Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CV, from iso-codes 4.15.0</translatorcomment>
+        <translation>カーボヴェルデ</translation>
     </message>
     <message>
         <source>Colombia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 CO, from iso-codes 4.15.0</translatorcomment>
+        <translation>コロンビア</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 FR, from iso-codes 4.15.0</translatorcomment>
+        <translation>フランス</translation>
     </message>
     <message>
         <source>Hong Kong</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 HK, from iso-codes 4.15.0</translatorcomment>
+        <translation>香港</translation>
     </message>
     <message>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 JP, from iso-codes 4.15.0</translatorcomment>
+        <translation>日本</translation>
     </message>
     <message>
         <source>St.Helena</source>
-        <translation type="unfinished"></translation>
+        <translation>セントヘレナ</translation>
     </message>
     <message>
         <source>St.Kitts/Nevis</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 KN, from iso-codes 4.15.0</translatorcomment>
+        <translation>セントクリストファー・ネーヴィス</translation>
     </message>
     <message>
         <source>St.Lucia</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 LC, from iso-codes 4.15.0</translatorcomment>
+        <translation>セントルシア</translation>
     </message>
     <message>
         <source>St.Pierre &amp; Miquelon</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 PM, from iso-codes 4.15.0</translatorcomment>
+        <translation>サンピエール及びミクロン</translation>
     </message>
     <message>
         <source>St.Vincent &amp; Grenadines</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 VC, from iso-codes 4.15.0</translatorcomment>
+        <translation>セントビンセント及びグレナディーン諸島</translation>
     </message>
     <message>
         <source>Singapore</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 SG, from iso-codes 4.15.0</translatorcomment>
+        <translation>シンガポール</translation>
     </message>
     <message>
         <source>USVirgin Islands</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>ISO 3166-1 VI, from iso-codes 4.15.0</translatorcomment>
+        <translation>米領ヴァージン諸島</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1551,41 @@
     <message>
         <source>Permission denied</source>
         <translation>アクセスが拒否されました</translation>
+    </message>
+</context>
+<context>
+    <name>FrmCalendar</name>
+    <message>
+        <source>dddd d MMMM yyyy</source>
+        <extracomment>How a screen reader names a day cell. A QLocale date format: d day, M month number, MMMM month name, yyyy year, dddd weekday name; Latin letters meant as text go in single quotes. For example &quot;yyyy年M月d日dddd&quot;, &quot;dddd, d. MMMM yyyy&quot;.</extracomment>
+        <translation>yyyy年M月d日dddd</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <extracomment>The window&apos;s title.
+----------
+The caption of the frame round the month grid and the two lists.</extracomment>
+        <translation>カレンダー</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <extracomment>Caption of the month list, 41 pixels wide.</extracomment>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <extracomment>Caption of the year list, 33 pixels wide.</extracomment>
+        <translation>年</translation>
+    </message>
+    <message>
+        <source>MMMM yyyy</source>
+        <extracomment>How a screen reader names the month grid. A QLocale date format: MMMM month name, M month number, yyyy year; Latin letters meant as text go in single quotes. For example &quot;yyyy年M月&quot;.</extracomment>
+        <translation>yyyy年M月</translation>
+    </message>
+    <message>
+        <source>%1, today</source>
+        <extracomment>How a screen reader names today&apos;s day cell: %1 is the date, as spoken for a day.</extracomment>
+        <translation>%1、今日</translation>
     </message>
 </context>
 <context>
@@ -1435,7 +1718,7 @@
     <message>
         <source>         {feet           +          inch}</source>
         <extracomment>One caption over two boxes, &quot;feet&quot; over the left one and &quot;inch&quot; over the right; the blanks place the words over their boxes.</extracomment>
-        <translation>       {フィート       +        インチ}</translation>
+        <translation>       {フィート        +     インチ}</translation>
     </message>
     <message>
         <source>feet + inch, feet</source>

@@ -16,26 +16,16 @@
 #include "dialer/cc_code.h"
 #include "dialer/cc_help.h"
 #include "dialer/dialing_tables.h"
+#include "tests/dialer/dialer_window.h"
 #include "tests/support/gui_test.h"
 #include "ui/window_registry.h"
 
 namespace {
 
-struct Dialer {
-    CcCode *window;
-    QComboBox *src;
-    QComboBox *dest;
-    QLineEdit *out;
-    QPushButton *submit;
-};
-
-Dialer openDialer() {
-    CcCode &window = ui::show<CcCode>();
-    return {&window, window.findChild<QComboBox *>(QStringLiteral("src")),
-            window.findChild<QComboBox *>(QStringLiteral("dest")),
-            window.findChild<QLineEdit *>(QStringLiteral("out")),
-            window.findChild<QPushButton *>(QStringLiteral("Submit"))};
-}
+using dialer_test::click;
+using dialer_test::Dialer;
+using dialer_test::foundTexts;
+using dialer_test::openDialer;
 
 // Sets the field's text as a screen reader does: through its accessible interface, with no
 // key press and no change of focus.
@@ -45,21 +35,6 @@ void setTextAsScreenReader(QComboBox *list, const QString &text) {
     QVERIFY(editable);
     editable->replaceText(0, static_cast<int>(list->currentText().size()), text);
     QCOMPARE(list->currentText(), text);
-}
-
-// The texts the search pops up, in the order shown.
-QStringList foundTexts(QComboBox *list) {
-    QStringList texts;
-    QCompleter *completer = list->completer();
-    if (!completer->popup()->isVisible())
-        return texts;
-    for (int row = 0; row < completer->completionModel()->rowCount(); ++row)
-        texts << completer->completionModel()->index(row, 0).data().toString();
-    return texts;
-}
-
-void click(QPushButton *button) {
-    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 int helpWindowCount() {
@@ -91,6 +66,7 @@ private slots:
     void shownTextCountsAsChoice();
     void typingFindsCountries_data();
     void typingFindsCountries();
+    void enteredFullWidthFindsCountries();
     void choosingAFoundCountryChoosesItsPosition();
     void reopeningStartsAfresh();
     void helpShowsOneWindowWithTheText();
@@ -124,6 +100,11 @@ void TestCcCode::listsHoldTheTablesInOrder() {
     for (int i = 0; i < d.src->count(); ++i) {
         const auto &entry = dialer::SourceAccessCodes[static_cast<std::size_t>(i)];
         QCOMPARE(d.src->itemText(i).toUtf8(),
+                 QByteArray(entry.listText.data(), static_cast<qsizetype>(entry.listText.size())));
+    }
+    for (int i = 0; i < d.dest->count(); ++i) {
+        const auto &entry = dialer::DestinationCodes[static_cast<std::size_t>(i)];
+        QCOMPARE(d.dest->itemText(i).toUtf8(),
                  QByteArray(entry.listText.data(), static_cast<qsizetype>(entry.listText.size())));
     }
     QCOMPARE(d.dest->itemText(0), QStringLiteral("Afghanistan"));
@@ -315,6 +296,16 @@ void TestCcCode::typingFindsCountries() {
     QCOMPARE(list->itemText(0), QStringLiteral("Afghanistan"));
 }
 
+// Full-width letters, as a Japanese input method enters them, find their usual forms.
+void TestCcCode::enteredFullWidthFindsCountries() {
+    const Dialer d = openDialer();
+    QVERIFY(QTest::qWaitForWindowActive(d.window));
+    dialer_test::enterIntoList(d.src, QStringLiteral("\uFF2B\uFF24\uFF24"));
+    QTRY_COMPARE(foundTexts(d.src), QStringList{"Japan (KDD)"});
+    dialer_test::enterIntoList(d.dest, QStringLiteral("\uFF35\uFF33\uFF36\uFF49\uFF52"));
+    QTRY_COMPARE(foundTexts(d.dest), QStringList{"USVirgin Islands"});
+}
+
 // Of the three "Finland ()" found, the second is the second of the table.
 void TestCcCode::choosingAFoundCountryChoosesItsPosition() {
     const Dialer d = openDialer();
@@ -363,13 +354,37 @@ void TestCcCode::helpShowsOneWindowWithTheText() {
     auto *text = help->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
     QVERIFY(text && text->isReadOnly());
     QVERIFY(QFontInfo(text->font()).fixedPitch());
-    const QStringList lines = text->toPlainText().split(QLatin1Char('\n'));
-    QCOMPARE(lines.size(), 27);
-    QCOMPARE(lines.first(), QStringLiteral("Dialing sequence of international telephone number:"));
-    QCOMPARE(lines.at(1), QStringLiteral(" Source country code         +        011-"));
-    QCOMPARE(lines.at(6), QStringLiteral(" Domestic telephone code              7890"));
-    QCOMPARE(lines.at(7), QString());
-    QCOMPARE(lines.last(), QStringLiteral("~ (tilde) denotes to wait until tone is returned."));
+    // Blank for blank as designed, with no line break after the last line.
+    const QStringList lines = {
+        "Dialing sequence of international telephone number:",
+        " Source country code         +        011-",
+        " Destination country code    +        81-",
+        " Domestic long distance code +        (0)-",
+        " Domestic area code          +        3-",
+        " Domestic station code       +        3456-",
+        " Domestic telephone code              7890",
+        "",
+        "Utility function:",
+        " Source country code, destination country code,",
+        " and domestic long distance code enclosed by",
+        " parenthesis, 011-81-(0)- in the example above,",
+        " are generated based upon both source and destination",
+        " country information given.",
+        "",
+        "Examples:",
+        "(A) International call (from USA to Japan)",
+        "  Dial 011-81-3-3456-7890.",
+        "",
+        "(B) Domestic long distance call (from outside of",
+        "  Tokyo, Japan to Tokyo, Japan)",
+        "  Dial 0-3-3456-7890.",
+        "",
+        "(C) Domestic local call (within Tokyo)",
+        "  Dial 3456-7890.",
+        "",
+        "~ (tilde) denotes to wait until tone is returned.",
+    };
+    QCOMPARE(text->toPlainText().split(QLatin1Char('\n')), lines);
 
     // The help closes on its own; the dialer keeps its state.
     help->close();

@@ -3,7 +3,13 @@
 
 #include <QtTest/QtTest>
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <algorithm>
+#include <map>
 #include <regex>
 #include <set>
 #include <string>
@@ -11,6 +17,7 @@
 
 #include "dialer/compose_dial_prefix.h"
 #include "dialer/dialing_tables.h"
+#include "dialer/search_key.h"
 
 using dialer::DestinationCodes;
 using dialer::SourceAccessCodes;
@@ -25,6 +32,71 @@ template <class Table> std::size_t indexOf(const Table &table, std::string_view 
     const auto found = std::find_if(table.begin(), table.end(),
                                     [&](const auto &entry) { return entry.listText == listText; });
     return static_cast<std::size_t>(found - table.begin());
+}
+
+// Where Debian's iso-codes keeps its lists.
+const QString kIsoCodes = QStringLiteral("/usr/share/iso-codes/json/iso_%1.json");
+
+// The English names iso-codes gives each code of ISO 3166-1 (alpha-2) and of ISO 3166-3
+// (alpha-4); empty where iso-codes is not installed.
+std::map<QString, QStringList> isoNames() {
+    std::map<QString, QStringList> names;
+    for (const auto &[standard, key] : {std::pair{"3166-1", "alpha_2"}, {"3166-3", "alpha_4"}}) {
+        QFile file(kIsoCodes.arg(QLatin1String(standard)));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        const QJsonArray countries = QJsonDocument::fromJson(file.readAll())
+                                         .object()
+                                         .value(QLatin1String(standard))
+                                         .toArray();
+        for (const QJsonValue country : countries) {
+            QStringList &known = names[country[QLatin1String(key)].toString()];
+            for (const char *field : {"name", "common_name", "official_name"})
+                if (country[QLatin1String(field)].isString())
+                    known << country[QLatin1String(field)].toString();
+        }
+    }
+    return names;
+}
+
+// Words that many country names share, and so tell none apart.
+bool isCommonWord(const QString &word) {
+    static const QStringList common = {"island", "islands", "republic",  "the",   "and",
+                                       "of",     "saint",   "st",        "state", "states",
+                                       "united", "federal", "democratic"};
+    return common.contains(word);
+}
+
+// Two names plausibly name the same country when they share a distinctive word, allowing
+// for other endings and run-together spellings ("Macau" and "Macao", "USVirgin" and
+// "Virgin").
+bool namesAgree(const QString &a, const QString &b) {
+    static const QRegularExpression nonLetters(QStringLiteral("[^\\p{L}]+"));
+    const auto words = [](const QString &name) {
+        QStringList found = dialer::searchKey(name).split(nonLetters, Qt::SkipEmptyParts);
+        found.removeIf(isCommonWord);
+        return found;
+    };
+    for (const QString &x : words(a)) {
+        for (const QString &y : words(b)) {
+            const QString &shorter = x.size() <= y.size() ? x : y;
+            const QString &longer = x.size() <= y.size() ? y : x;
+            if (shorter == longer || (shorter.size() >= 4 && (longer.contains(shorter) ||
+                                                              longer.startsWith(shorter.left(4)))))
+                return true;
+        }
+    }
+    return false;
+}
+
+// Every entry of both tables, as list text and ISO code.
+std::vector<std::pair<std::string_view, std::string_view>> isoCodesOfAllEntries() {
+    std::vector<std::pair<std::string_view, std::string_view>> entries;
+    for (const auto &entry : SourceAccessCodes)
+        entries.emplace_back(entry.listText, entry.isoCode);
+    for (const auto &entry : DestinationCodes)
+        entries.emplace_back(entry.listText, entry.isoCode);
+    return entries;
 }
 
 } // namespace
@@ -42,6 +114,11 @@ private slots:
     void compose_data();
     void compose();
     void composeOutsideTheTables();
+    void isoCodes_data();
+    void isoCodes();
+    void isoCodesFollowTheText();
+    void isoCodesAreUniqueInATable();
+    void isoCodesAreKnownToIsoCodes();
 };
 
 void TestDialingTables::entriesByPosition_data() {
@@ -199,6 +276,81 @@ void TestDialingTables::composeOutsideTheTables() {
     QVERIFY(!dialer::ComposeDialPrefix(0, 235).has_value());
     QVERIFY(!dialer::ComposeDialPrefix(static_cast<std::size_t>(-1), 0).has_value());
     QVERIFY(dialer::ComposeDialPrefix(269, 234).has_value());
+}
+
+void TestDialingTables::isoCodes_data() {
+    QTest::addColumn<bool>("source");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("isoCode");
+    QTest::newRow("Japan") << false << 109 << "JP";
+    QTest::newRow("Korea (South)") << false << 115 << "KR";
+    QTest::newRow("Congo (Zaire) is the Democratic Republic") << false << 50 << "CD";
+    QTest::newRow("Congo") << false << 49 << "CG";
+    QTest::newRow("Yugoslavia, a former country") << false << 231 << "YUCS";
+    QTest::newRow("Netherlands Antilles, a former country") << true << 182 << "ANHH";
+    QTest::newRow("USVirgin Islands spelling") << false << 222 << "VI";
+    QTest::newRow("renamed since: Ivory Coast") << true << 131 << "CI";
+    QTest::newRow("renamed since: Swaziland") << true << 236 << "SZ";
+    QTest::newRow("a carrier") << true << 28 << "";
+    QTest::newRow("an unnamed carrier") << true << 86 << "";
+    QTest::newRow("a service") << true << 12 << "";
+    QTest::newRow("an island of a country") << true << 49 << "";
+    QTest::newRow("half of Antigua and Barbuda") << true << 7 << "";
+    QTest::newRow("Australia as a destination") << false << 12 << "AU";
+}
+
+void TestDialingTables::isoCodes() {
+    QFETCH(bool, source);
+    QFETCH(int, index);
+    QFETCH(QString, isoCode);
+    const auto at = static_cast<std::size_t>(index);
+    QCOMPARE(text(source ? SourceAccessCodes.at(at).isoCode : DestinationCodes.at(at).isoCode),
+             isoCode);
+}
+
+// A text has one translation, taken by its code: the same text must carry the same code.
+void TestDialingTables::isoCodesFollowTheText() {
+    std::map<std::string_view, std::string_view> codes;
+    for (const auto &[listText, isoCode] : isoCodesOfAllEntries()) {
+        const auto [known, added] = codes.emplace(listText, isoCode);
+        QVERIFY2(known->second == isoCode, listText.data());
+    }
+}
+
+// Two entries of one list with one code would read the same in every translation.
+void TestDialingTables::isoCodesAreUniqueInATable() {
+    for (const bool source : {true, false}) {
+        std::set<std::string_view> seen;
+        const auto check = [&seen](const auto &entry) {
+            return entry.isoCode.empty() || seen.insert(entry.isoCode).second;
+        };
+        if (source) {
+            for (const auto &entry : SourceAccessCodes)
+                QVERIFY2(check(entry), entry.listText.data());
+        } else {
+            for (const auto &entry : DestinationCodes)
+                QVERIFY2(check(entry), entry.listText.data());
+        }
+    }
+}
+
+void TestDialingTables::isoCodesAreKnownToIsoCodes() {
+    const std::map<QString, QStringList> names = isoNames();
+    if (names.empty())
+        QSKIP("iso-codes is not installed: its country lists are not there to check against");
+    // Entries whose country ISO now calls by another name.
+    const QStringList renamed = {"Ivory Coast", "Swaziland", "Faeroe Islands"};
+    for (const auto &[listText, isoCode] : isoCodesOfAllEntries()) {
+        if (isoCode.empty())
+            continue;
+        const auto found = names.find(text(isoCode));
+        QVERIFY2(found != names.end(), isoCode.data());
+        QVERIFY2(
+            renamed.contains(text(listText)) ||
+                std::any_of(found->second.begin(), found->second.end(),
+                            [&](const QString &name) { return namesAgree(text(listText), name); }),
+            qPrintable(text(listText) + QLatin1String(" is not ") + found->second.join('/')));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestDialingTables)

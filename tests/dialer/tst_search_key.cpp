@@ -27,6 +27,21 @@ void TestSearchKey::folds_data() {
                                                  << "korea (south) ()";
     QTest::newRow("empty") << ""
                            << "";
+    QTest::newRow("full-width letters") << QStringLiteral("\uFF35\uFF33\uFF21") << "usa";
+    QTest::newRow("full-width parentheses, ideographic space")
+        << QStringLiteral("\u65E5\u672C\u3000\uFF08\uFF2B\uFF24\uFF24\uFF09")
+        << QStringLiteral("\u65E5\u672C (kdd)");
+    QTest::newRow("half-width katakana")
+        << QStringLiteral("\uFF86\uFF8E\uFF9D") << QStringLiteral("\u30CB\u30DB\u30F3");
+    QTest::newRow("half-width voicing marks join their kana")
+        << QStringLiteral("\uFF76\uFF9E\uFF8E\uFF9E\uFF9D") << QStringLiteral("\u30AC\u30DC\u30F3");
+    QTest::newRow("voicing marks are no accents")
+        << QStringLiteral("\u30D0\u30CF\u30DE\u30D1\u30EA")
+        << QStringLiteral("\u30D0\u30CF\u30DE\u30D1\u30EA");
+    QTest::newRow("hiragana read as katakana")
+        << QStringLiteral("\u304C\u307C\u3093") << QStringLiteral("\u30AC\u30DC\u30F3");
+    QTest::newRow("katakana vu, composed or not")
+        << QStringLiteral("\u30A6\u3099\u30A1\u30F4") << QStringLiteral("\u30F4\u30A1\u30F4");
 }
 
 void TestSearchKey::folds() {
