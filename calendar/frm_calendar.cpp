@@ -12,12 +12,14 @@
 
 #include <algorithm>
 
+#include "calendar/month_names.h"
 #include "calendar/today.h"
 #include "calendar/typed_month_year.h"
 #include "ui/accessible_names.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/labels.h"
+#include "ui/translation.h"
 #include "ui/twips.h"
 #include "ui/window_frame.h"
 
@@ -28,18 +30,19 @@ constexpr int kLastListedYear = 2200;
 
 struct WeekdayHeader {
     const char *name;
-    const char *caption;
+    const char *caption; // as designed, in English; other languages take QLocale's names
+    Qt::DayOfWeek day;
     int left; // twips within the frame
 };
 
 constexpr std::array<WeekdayHeader, 7> kWeekdayHeaders{{
-    {"Label2", "Sun", 120},
-    {"Label3", "Mon", 600},
-    {"Label4", "Tue", 1080},
-    {"Label5", "Wed", 1560},
-    {"Label6", "Thu", 2040},
-    {"Label7", "Fri", 2520},
-    {"Label8", "Sat", 3000},
+    {"Label2", "Sun", Qt::Sunday, 120},
+    {"Label3", "Mon", Qt::Monday, 600},
+    {"Label4", "Tue", Qt::Tuesday, 1080},
+    {"Label5", "Wed", Qt::Wednesday, 1560},
+    {"Label6", "Thu", Qt::Thursday, 2040},
+    {"Label7", "Fri", Qt::Friday, 2520},
+    {"Label8", "Sat", Qt::Saturday, 3000},
 }};
 
 // An editable list whose field holds exactly what was typed: no completion that would
@@ -77,31 +80,53 @@ calendar::Date toDate(QDate date) {
     return {date.year(), date.month(), date.day()};
 }
 
+// The language the window is shown in, with its own ways of writing dates.
+QLocale shownLocale() {
+    return ui::translatedLocale().value_or(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+// A translated window heads its columns with its language's short weekday names ("So",
+// "日"); a listener hears the whole name, since a lone "日" also means "day" and "sun".
+QLabel *makeWeekdayHeader(QWidget *frame, const WeekdayHeader &header) {
+    const std::optional<QLocale> translated = ui::translatedLocale();
+    const QString caption = translated
+                                ? translated->standaloneDayName(header.day, QLocale::ShortFormat)
+                                : QLatin1String(header.caption);
+    QLabel *label = ui::makeLabel(frame, header.name, caption,
+                                  ui::twipsRect(header.left, 240, 375, 255), Qt::AlignHCenter);
+    if (translated)
+        label->setAccessibleName(translated->standaloneDayName(header.day, QLocale::LongFormat));
+    return label;
+}
+
 // What a screen reader says for a day cell: the whole date, in the window's language.
 QString spokenDate(QDate date) {
-    return QLocale(QLocale::English, QLocale::UnitedStates)
-        .toString(date, QStringLiteral("dddd d MMMM yyyy"));
+    //: How a screen reader names a day cell. A QLocale date format: d day, M month number,
+    //: MMMM month name, yyyy year, dddd weekday name; Latin letters meant as text go in
+    //: single quotes. For example "yyyy年M月d日dddd", "dddd, d. MMMM yyyy".
+    return shownLocale().toString(date, FrmCalendar::tr("dddd d MMMM yyyy"));
 }
 
 } // namespace
 
 FrmCalendar::FrmCalendar(QWidget *parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmCalendar"));
-    setWindowTitle(QStringLiteral("Calendar"));
+    //: The window's title.
+    setWindowTitle(tr("Calendar"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     ui::setBackground(this, ui::kToolBackground);
 
     // Resizable, but the controls keep their designed places.
     QWidget *client = ui::makeClientArea(this, ui::twipsSize(3750, 3750), false);
-    auto *frame = new QGroupBox(QStringLiteral("Calendar"), client);
+    //: The caption of the frame round the month grid and the two lists.
+    auto *frame = new QGroupBox(tr("Calendar"), client);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(ui::twipsRect(120, 120, 3495, 3495));
 
     const QFont verdana = ui::verdanaFont();
     for (const WeekdayHeader &header : kWeekdayHeaders) {
-        QLabel *label = ui::makeLabel(frame, header.name, QLatin1String(header.caption),
-                                      ui::twipsRect(header.left, 240, 375, 255), Qt::AlignHCenter);
+        QLabel *label = makeWeekdayHeader(frame, header);
         label->setFont(verdana);
         ui::keepTextVisible(label);
     }
@@ -125,11 +150,13 @@ FrmCalendar::FrmCalendar(QWidget *parent) : QMainWindow(parent) {
         dateLabel_[i]->setFont(verdana);
     }
 
-    QLabel *monthLabel = ui::makeLabel(frame, "Label11", QStringLiteral("Month"),
+    //: Caption of the month list, 41 pixels wide.
+    QLabel *monthLabel = ui::makeLabel(frame, "Label11", tr("Month"),
                                        ui::twipsRect(480, 3120, 615, 255), Qt::AlignRight);
     monthList_ = makeNumberList(frame, "MonthList", 1, 12, ui::twipsRect(1200, 3000, 615, 315));
     ui::nameAfterLabel(monthList_, monthLabel);
-    QLabel *yearLabel = ui::makeLabel(frame, "Label10", QStringLiteral("Year"),
+    //: Caption of the year list, 33 pixels wide.
+    QLabel *yearLabel = ui::makeLabel(frame, "Label10", tr("Year"),
                                       ui::twipsRect(2040, 3120, 495, 255), Qt::AlignRight);
     yearList_ = makeNumberList(frame, "YearList", kFirstListedYear, kLastListedYear,
                                ui::twipsRect(2640, 3000, 735, 315));
@@ -163,8 +190,10 @@ void FrmCalendar::FillCalendar() {
     const calendar::MonthLayout layout =
         calendar::LayoutMonth(shownDate_.month(), shownDate_.year(), toDate(calendar::today()));
     firstWeekday_ = layout.firstWeekday;
-    grid_->setAccessibleName(QLocale(QLocale::English, QLocale::UnitedStates)
-                                 .toString(shownDate_, QStringLiteral("MMMM yyyy")));
+    //: How a screen reader names the month grid. A QLocale date format: MMMM month name,
+    //: M month number, yyyy year; Latin letters meant as text go in single quotes. For
+    //: example "yyyy年M月".
+    grid_->setAccessibleName(shownLocale().toString(shownDate_, tr("MMMM yyyy")));
     const QColor light = cellBackground();
     // Cell firstWeekday - 1 holds day 1.
     const QDate beforeCell0 =
@@ -195,7 +224,8 @@ void FrmCalendar::HighlightToday() {
         QLabel *label = dateLabel_[*cell];
         ui::setBackground(label, Qt::white);
         // White alone is lost on a listener.
-        label->setAccessibleName(spokenDate(calendar::today()) + QStringLiteral(", today"));
+        //: How a screen reader names today's day cell: %1 is the date, as spoken for a day.
+        label->setAccessibleName(tr("%1, today").arg(spokenDate(calendar::today())));
     }
 }
 
@@ -214,11 +244,12 @@ void FrmCalendar::fieldConfirmed() {
     showTypedMonth();
 }
 
-// Lays out the month and year the two fields hold. Text that is no month or no year is
-// refused: the month shown stays, and the fields show it again.
+// Lays out the month and year the two fields hold; a month may be typed as its name, in the
+// window's language or in English. Text that is no month or no year is refused: the month
+// shown stays. Either way the fields show the month shown, by its number.
 void FrmCalendar::showTypedMonth() {
     const std::optional<int> month =
-        calendar::parseTypedMonth(monthList_->currentText().toStdString());
+        calendar::readTypedMonth(monthList_->currentText(), shownLocale());
     const std::optional<int> year =
         calendar::parseTypedYear(yearList_->currentText().toStdString());
     if (month && year) {

@@ -237,8 +237,11 @@ void TestFrmCalendar::typedTextIsUsedWhenAnItemIsChosen_data() {
                              << "2026";
     QTest::newRow("month 13") << false << "13" << 1000 << refused << "12"
                               << "2026";
-    QTest::newRow("month in letters") << false << "Mar" << 1000 << refused << "12"
+    QTest::newRow("month in letters") << false << "abc" << 1000 << refused << "12"
                                       << "2026";
+    QTest::newRow("month name Mar, 2026 chosen") << false << "Mar" << 1026 << "31 days from cell 0"
+                                                 << "3"
+                                                 << "2026";
 }
 
 void TestFrmCalendar::typedTextIsUsedWhenAnItemIsChosen() {
