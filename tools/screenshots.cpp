@@ -97,8 +97,11 @@ void takeAll() {
     save(main, QStringLiteral("plim_main"));
 
     CcCode &dialer = ui::show<CcCode>();
-    choose(child<QComboBox>(dialer, "src"), 256);
-    choose(child<QComboBox>(dialer, "dest"), 109);
+    // Table entries, wherever a language's order puts them: from the USA to Japan.
+    auto *source = child<QComboBox>(dialer, "src");
+    choose(source, source->findData(256));
+    auto *destination = child<QComboBox>(dialer, "dest");
+    choose(destination, destination->findData(109));
     child<QAbstractButton>(dialer, "Submit")->click();
     save(dialer, QStringLiteral("cc_code"));
     trigger(dialer, "mnuHelp");
