@@ -918,8 +918,8 @@
     </message>
     <message>
         <source>Micronesia</source>
-        <translatorcomment>ISO 3166-1 FM, from iso-codes 4.15.0</translatorcomment>
-        <translation>Mikronesien, Föderierte Staaten von</translation>
+        <translatorcomment>ISO 3166-1 FM; the short name, as the list writes the others, where iso-codes 4.15.0 has Mikronesien, Föderierte Staaten von</translatorcomment>
+        <translation>Mikronesien</translation>
     </message>
     <message>
         <source>Midway Island</source>
@@ -1052,8 +1052,8 @@
     </message>
     <message>
         <source>Palestine</source>
-        <translatorcomment>ISO 3166-1 PS, from iso-codes 4.15.0</translatorcomment>
-        <translation>Palästina, Staat</translation>
+        <translatorcomment>ISO 3166-1 PS; the short name, as the list writes the others, where iso-codes 4.15.0 has Palästina, Staat</translatorcomment>
+        <translation>Palästina</translation>
     </message>
     <message>
         <source>Panama</source>
@@ -1368,8 +1368,8 @@
     </message>
     <message>
         <source>Vatican City</source>
-        <translatorcomment>ISO 3166-1 VA, from iso-codes 4.15.0</translatorcomment>
-        <translation>Heiliger Stuhl (Staat Vatikanstadt)</translation>
+        <translatorcomment>ISO 3166-1 VA; the short name, as the list writes the others, where iso-codes 4.15.0 has Heiliger Stuhl (Staat Vatikanstadt)</translatorcomment>
+        <translation>Vatikanstadt</translation>
     </message>
     <message>
         <source>Venezuela</source>
@@ -1393,8 +1393,8 @@
     </message>
     <message>
         <source>Yugoslavia</source>
-        <translatorcomment>ISO 3166-3 YUCS, from iso-codes 4.15.0</translatorcomment>
-        <translation>Jugoslawien, (Sozialistische) Föderative Republik</translation>
+        <translatorcomment>ISO 3166-3 YUCS; the short name, as the list writes the others, where iso-codes 4.15.0 has Jugoslawien, (Sozialistische) Föderative Republik</translatorcomment>
+        <translation>Jugoslawien</translation>
     </message>
     <message>
         <source>Zambia</source>

@@ -573,8 +573,8 @@
     </message>
     <message>
         <source>Georgia</source>
-        <translatorcomment>ISO 3166-1 GE, from iso-codes 4.15.0</translatorcomment>
-        <translation>グルジア</translation>
+        <translatorcomment>ISO 3166-1 GE; the name Japan has used since 2015, where iso-codes 4.15.0 still has グルジア</translatorcomment>
+        <translation>ジョージア</translation>
     </message>
     <message>
         <source>Germany</source>
@@ -1364,8 +1364,8 @@
     </message>
     <message>
         <source>Vatican City</source>
-        <translatorcomment>ISO 3166-1 VA, from iso-codes 4.15.0</translatorcomment>
-        <translation>聖庁 (バチカン市国)</translation>
+        <translatorcomment>ISO 3166-1 VA; the short name, as the list writes the others, where iso-codes 4.15.0 has 聖庁 (バチカン市国)</translatorcomment>
+        <translation>バチカン</translation>
     </message>
     <message>
         <source>Venezuela</source>
