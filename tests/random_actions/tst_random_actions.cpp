@@ -19,6 +19,7 @@
 #include "tests/random_actions/wave_tree.h"
 #include "tests/random_actions/window_checks.h"
 #include "tests/support/gui_test.h"
+#include "ui/translation.h"
 
 using namespace random_actions;
 
@@ -77,10 +78,11 @@ void dropPlatformLimits(QtMsgType type, const QMessageLogContext &context, const
         qtTestHandler(type, context, text);
 }
 
-// The only boxes the program shows are its error boxes.
+// The only boxes the program shows are its error boxes, titled in the language shown.
 QString checkBoxes(const QList<gui_test::SeenBox> &boxes) {
+    const QString errorTitle = QCoreApplication::translate("ErrorBox", "Error");
     for (const gui_test::SeenBox &box : boxes)
-        if (box.title != QLatin1String("Error") || box.icon != QMessageBox::Critical)
+        if (box.title != errorTitle || box.icon != QMessageBox::Critical)
             return QStringLiteral("unexpected box \"%1\": %2").arg(box.title, box.text);
     return {};
 }
@@ -119,6 +121,7 @@ void TestRandomActions::cleanupTestCase() {
     QDir::setCurrent(startFolder_);
     calendar::pinToday({});
     QLocale::setDefault(QLocale::system());
+    ui::installTranslation(QLocale::c());
 }
 
 void TestRandomActions::randomUserActions() {
@@ -128,10 +131,12 @@ void TestRandomActions::randomUserActions() {
     QRandomGenerator random(options_.seed);
 
     // Locales with a decimal point, a decimal comma, a narrow-blank grouping and Arabic
-    // separators; today anywhere in two centuries.
-    static const std::array<const char *, 4> locales{"en_US", "de_DE", "fr_FR", "ar_EG"};
-    const QLocale locale{QLatin1String(locales[random.bounded(4)])};
+    // separators, the windows in the locale's language where the program speaks it;
+    // today anywhere in two centuries.
+    static const std::array<const char *, 5> locales{"en_US", "de_DE", "fr_FR", "ar_EG", "ja_JP"};
+    const QLocale locale{QLatin1String(locales[random.bounded(5)])};
     QLocale::setDefault(locale);
+    ui::installTranslation(locale);
     const QDate today = QDate(1900, 1, 1).addDays(random.bounded(200 * 365));
     calendar::pinToday(today);
     qInfo("locale %s, today %s", qPrintable(locale.name()),

@@ -11,6 +11,8 @@
 #include <QListWidget>
 #include <QTreeWidget>
 
+#include <utility>
+
 #include "tests/random_actions/wave_tree.h"
 #include "wave/folder_listing.h"
 
@@ -38,14 +40,26 @@ QString checkDialer() {
     const QWidget *dialer = visibleWindow("cc_code");
     if (!dialer)
         return {};
-    // The list positions are the table indexes; a list that gained or lost an item would
-    // compose prefixes for the wrong countries.
-    const auto *source = dialer->findChild<QComboBox *>(QStringLiteral("src"));
-    const auto *destination = dialer->findChild<QComboBox *>(QStringLiteral("dest"));
-    if (source->count() != 270 || destination->count() != 235)
-        return QStringLiteral("dialer lists hold %1 and %2 items")
-            .arg(source->count())
-            .arg(destination->count());
+    // Each item stands for its own table entry, every entry once; a list that gained, lost or
+    // mixed up an item would compose prefixes for the wrong countries.
+    for (const auto &[name, entries] : {std::pair{"src", 270}, std::pair{"dest", 235}}) {
+        const auto *list = dialer->findChild<QComboBox *>(QLatin1String(name));
+        if (list->count() != entries)
+            return QStringLiteral("dialer list %1 holds %2 items")
+                .arg(QLatin1String(name))
+                .arg(list->count());
+        QList<bool> seen(entries, false);
+        for (int i = 0; i < entries; ++i) {
+            bool isNumber = false;
+            const int entry = list->itemData(i).toInt(&isNumber);
+            if (!isNumber || entry < 0 || entry >= entries || seen[entry])
+                return QStringLiteral("dialer list %1: item %2 stands for entry %3")
+                    .arg(QLatin1String(name))
+                    .arg(i)
+                    .arg(list->itemData(i).toString());
+            seen[entry] = true;
+        }
+    }
     return {};
 }
 
