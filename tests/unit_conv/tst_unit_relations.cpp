@@ -3,6 +3,7 @@
 
 #include <QtTest/QtTest>
 
+#include <map>
 #include <string>
 
 #include "tests/unit_conv/separators_for_tests.h"
@@ -37,6 +38,8 @@ private slots:
     void relationText_data();
     void relationText();
     void decimalSeparatorOfTheLocale();
+    void wordsOfAnotherLanguage_data();
+    void wordsOfAnotherLanguage();
     void relationAgreesWithConversion_data();
     void relationAgreesWithConversion();
 };
@@ -70,6 +73,36 @@ void TestUnitRelations::relationText() {
 void TestUnitRelations::decimalSeparatorOfTheLocale() {
     QCOMPARE(relation("tsubo", QStringLiteral("comma")), QStringLiteral("1 tsubo = 3,306 sq. m"));
     QCOMPARE(relation("foot", QStringLiteral("comma")), QStringLiteral("1 foot = 31 cm = 0,31 m"));
+}
+
+// A language's words for the units, one and many apart, and formulas that move the numbers.
+void TestUnitRelations::wordsOfAnotherLanguage_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    const auto row = [](const char *name, const char *box, const char *text) {
+        QTest::newRow(name) << QString::fromLatin1(box) << QString::fromUtf8(text);
+    };
+    row("one and many", "feet_c", "1 Fuß = 12 Zoll");
+    row("words for one only", "mile", "1 Meile = 1,61 km");
+    row("untranslated words stay", "cm", "100 cm = 1 m");
+    row("numbers in the formula's own order", "df", "(°F − 32) × 5 ÷ 9 = °C");
+}
+
+void TestUnitRelations::wordsOfAnotherLanguage() {
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    const std::map<std::string, std::string> german{
+        {"foot", "Fuß"},
+        {"inches", "Zoll"},
+        {"mile", "Meile"},
+        {"degrees Celsius = (degrees Fahrenheit − %1) × %2 ÷ %3", "(°F − %1) × %2 ÷ %3 = °C"}};
+    const unit_conv::Words words = [&german](const char *english) {
+        const auto found = german.find(english);
+        return found == german.end() ? std::string(english) : found->second;
+    };
+    QCOMPARE(QString::fromStdString(unit_conv::RelationText(
+                 box.toStdString(), separatorsNamed(QStringLiteral("comma")), words)),
+             text);
 }
 
 void TestUnitRelations::relationAgreesWithConversion_data() {
