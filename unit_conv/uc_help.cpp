@@ -11,6 +11,7 @@ namespace {
 
 // One message, so that a translator can wrap the lines anew. Blanks at the ends of some
 // lines are part of the text, and the last line ends with a line break as every other does.
+// clang-format off
 const char *const kHelpText = QT_TRANSLATE_NOOP(
     "UcHelp",
     "Utility function:\n"
@@ -31,6 +32,7 @@ const char *const kHelpText = QT_TRANSLATE_NOOP(
     "\n"
     "(B) Length/Distance\n"
     "  Input 5 feet 11 inches to {feet + inch} and click <Convert>.\n");
+// clang-format on
 
 } // namespace
 

@@ -137,16 +137,14 @@ std::string RelationText(std::string_view box, const Separators &separators,
         return equality({{1, kLb}, {weight::kGramsPerPound, kGram}});
     // "×" and "÷" rather than "*" and "/": screen readers say "times" and "divided by".
     if (is("dc"))
-        return filledIn(
-            words(QT_TRANSLATE_NOOP(
-                "UnitRelation", "degrees Fahrenheit = degrees Celsius × %1 ÷ %2 + %3")),
-            {n(temperature::kFahrenheitStep), n(temperature::kCelsiusStep),
-             n(temperature::kFahrenheitAtFreezing)});
+        return filledIn(words(QT_TRANSLATE_NOOP(
+                            "UnitRelation", "degrees Fahrenheit = degrees Celsius × %1 ÷ %2 + %3")),
+                        {n(temperature::kFahrenheitStep), n(temperature::kCelsiusStep),
+                         n(temperature::kFahrenheitAtFreezing)});
     if (is("df"))
         return filledIn(
-            words(QT_TRANSLATE_NOOP(
-                "UnitRelation",
-                "degrees Celsius = (degrees Fahrenheit − %1) × %2 ÷ %3")),
+            words(QT_TRANSLATE_NOOP("UnitRelation",
+                                    "degrees Celsius = (degrees Fahrenheit − %1) × %2 ÷ %3")),
             {n(temperature::kFahrenheitAtFreezing), n(temperature::kCelsiusStep),
              n(temperature::kFahrenheitStep)});
     return {}; // the hubs sq. m, litre and g, and any other name

@@ -96,10 +96,10 @@ FileSelect::FileSelect(QWidget *parent) : QWidget(parent) {
     selectedFile_->setFrameStyle(QFrame::Box | QFrame::Plain);
     showSelectedFile(QString());
 
-    auto *analyze = ui::makeButton(this, "analyze", tr("Analyze"),
-                                   ui::twipsRect(2640, 2640, 735, 375));
-    auto *cancel = ui::makeButton(this, "cancel", tr("Cancel"),
-                                  ui::twipsRect(3480, 2640, 735, 375));
+    auto *analyze =
+        ui::makeButton(this, "analyze", tr("Analyze"), ui::twipsRect(2640, 2640, 735, 375));
+    auto *cancel =
+        ui::makeButton(this, "cancel", tr("Cancel"), ui::twipsRect(3480, 2640, 735, 375));
     ui::makeLabel(this, "Label2", tr("File type:  wave files (*.wav)"),
                   ui::twipsRect(240, 2760, 2055, 255));
 

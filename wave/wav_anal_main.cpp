@@ -75,12 +75,9 @@ WavAnalMain::WavAnalMain(QWidget *parent) : QMainWindow(parent) {
     auto *headerFrame = new QGroupBox(tr("Header Information"), client);
     headerFrame->setObjectName(QStringLiteral("Frame2"));
     headerFrame->setGeometry(ui::twipsRect(120, 960, 3255, 1575));
-    lblHz_ =
-        addValue(headerFrame, "Label9", tr("Sampling frequency"), "lblHz", 120, 360);
-    lblChannels_ =
-        addValue(headerFrame, "Label7", tr("Channels"), "lblChannels", 1680, 360);
-    lblBits_ =
-        addValue(headerFrame, "Label3", tr("Bits per sample"), "lblBits", 120, 960);
+    lblHz_ = addValue(headerFrame, "Label9", tr("Sampling frequency"), "lblHz", 120, 360);
+    lblChannels_ = addValue(headerFrame, "Label7", tr("Channels"), "lblChannels", 1680, 360);
+    lblBits_ = addValue(headerFrame, "Label3", tr("Bits per sample"), "lblBits", 120, 960);
 
     txtFile_->setFocus();
     ui::centreOnScreen(this);
