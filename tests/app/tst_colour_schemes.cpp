@@ -114,6 +114,7 @@ class TestColourSchemes : public QObject {
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void cleanup();
     void everyTextReads_data();
     void everyTextReads();
@@ -129,6 +130,11 @@ void TestColourSchemes::initTestCase() {
     wave_files::write(folder_, QStringLiteral("a.wav"), wave_files::canonicalHeader(2, 44100, 16));
     // The selection window starts in the program's current folder.
     QVERIFY(QDir::setCurrent(folder_.path()));
+}
+
+// Windows removes no folder that is a program's current one.
+void TestColourSchemes::cleanupTestCase() {
+    QDir::setCurrent(QDir::tempPath());
 }
 
 void TestColourSchemes::cleanup() {

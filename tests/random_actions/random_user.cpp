@@ -319,7 +319,7 @@ bool RandomUser::chooseListItem(QString &what) {
     int index = static_cast<int>(below(list->count()));
     // Other drives would browse the whole machine; the test keeps to its own tree.
     if (list->objectName() == QLatin1String("Drive1"))
-        index = list->findText(wave::DriveOf(tree_.root()));
+        index = list->findData(wave::DriveOf(tree_.root()));
     if (index < 0)
         return false;
     what = QStringLiteral("choose item %1 of %2").arg(index).arg(nameOf(list));

@@ -12,14 +12,11 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include "tests/support/gui_test.h"
 #include "tests/wave/wave_files.h"
 #include "ui/window_registry.h"
+#include "wave/drives.h"
 #include "wave/file_select.h"
-#include "wave/native_names.h"
 #include "wave/wav_anal_main.h"
 
 namespace {
@@ -81,6 +78,11 @@ QString analyzerText(const char *name) {
     return analyzer->findChild<QLineEdit *>(QLatin1String(name))->text();
 }
 
+// A path as the windows show it, with backslashes on Windows.
+QString shown(const QString &path) {
+    return QDir::toNativeSeparators(path);
+}
+
 bool selectionClosed() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return !ui::loaded<FileSelect>();
@@ -135,19 +137,18 @@ void TestFileSelect::initTestCase() {
         QVERIFY(d.mkdir(QLatin1String(folder)));
     wave_files::write(dir_, QStringLiteral("sub/c.wav"), wave_files::canonicalHeader(2, 22050, 16));
     oddFolder_ = d.filePath(QStringLiteral("odd"));
-    const std::string odd = wave::toNativeName(oddFolder_) + "/\xFF\xFE.wav";
-    const int fd = ::open(odd.c_str(), O_CREAT | O_WRONLY, 0644);
-    QVERIFY(fd >= 0);
-    const QByteArray header = wave_files::canonicalHeader(1, 11025, 8);
-    QCOMPARE(::write(fd, header.constData(), header.size()), header.size());
-    ::close(fd);
+    if (wave_files::kByteNames)
+        wave_files::writeByName(dir_, "odd/\xFF\xFE.wav", wave_files::canonicalHeader(1, 11025, 8));
     // The program starts the window in its current folder; the test chooses that folder.
     startFolder_ = QDir(dir_.path()).canonicalPath();
     QVERIFY(QDir::setCurrent(startFolder_));
 }
 
 void TestFileSelect::cleanupTestCase() {
-    ::unlink((wave::toNativeName(oddFolder_) + "/\xFF\xFE.wav").c_str());
+    if (wave_files::kByteNames)
+        wave_files::removeByName(dir_, "odd/\xFF\xFE.wav");
+    // Windows removes no folder that is a program's current one.
+    QDir::setCurrent(QDir::tempPath());
 }
 
 QString TestFileSelect::lock(const QString &path) {
@@ -186,7 +187,9 @@ void TestFileSelect::opensInTheCurrentFolder() {
     QCOMPARE(s.dir->currentItem()->data(0, Qt::UserRole).toString(), startFolder_);
     QCOMPARE(s.dir->currentItem()->childCount(), 3); // doomed, odd, sub
     QVERIFY(s.drive->count() >= 1);
-    QVERIFY(startFolder_.startsWith(s.drive->currentText()));
+    QVERIFY(shown(startFolder_).startsWith(s.drive->currentText()));
+    // What choosing the drive opens; the text alone is the system's spelling of it.
+    QCOMPARE(s.drive->currentData().toString(), wave::DriveOf(startFolder_));
 }
 
 void TestFileSelect::layoutAndFocusOrder() {
@@ -224,9 +227,9 @@ void TestFileSelect::analyzeWithoutChoiceAsksForAFile() {
 void TestFileSelect::choosingAFileShowsItsPath() {
     const Selection s = openSelection();
     clickFile(s.file, QStringLiteral("B.WAV"));
-    QCOMPARE(s.selected->text(), startFolder_ + QStringLiteral("/B.WAV"));
+    QCOMPARE(s.selected->text(), shown(startFolder_ + QStringLiteral("/B.WAV")));
     QTest::keyClick(s.file, Qt::Key_Up); // arrow keys choose too
-    QCOMPARE(s.selected->text(), startFolder_ + QStringLiteral("/a.wav"));
+    QCOMPARE(s.selected->text(), shown(startFolder_ + QStringLiteral("/a.wav")));
 }
 
 void TestFileSelect::analyzeHandsThePathOver() {
@@ -234,7 +237,7 @@ void TestFileSelect::analyzeHandsThePathOver() {
     clickFile(s.file, QStringLiteral("a.wav"));
     QTest::mouseClick(s.analyze, Qt::LeftButton);
     QVERIFY(selectionClosed());
-    QCOMPARE(analyzerText("txtFile"), startFolder_ + QStringLiteral("/a.wav"));
+    QCOMPARE(analyzerText("txtFile"), shown(startFolder_ + QStringLiteral("/a.wav")));
     QCOMPARE(analyzerText("lblHz"), QStringLiteral("44.1 KHz"));
     QCOMPARE(analyzerText("lblChannels"), QStringLiteral("Stereo"));
     QCOMPARE(analyzerText("lblBits"), QStringLiteral("16"));
@@ -248,7 +251,7 @@ void TestFileSelect::browsingKeepsTheFirstChoice() {
     QCOMPARE(s.dir->property("path").toString(), sub);
     QCOMPARE(s.file->property("path").toString(), sub);
     QCOMPARE(fileNames(s.file), QStringList{"c.wav"});
-    QCOMPARE(s.selected->text(), startFolder_ + QStringLiteral("/B.WAV"));
+    QCOMPARE(s.selected->text(), shown(startFolder_ + QStringLiteral("/B.WAV")));
     QTest::mouseClick(s.analyze, Qt::LeftButton);
     QCOMPARE(analyzerText("lblHz"), QStringLiteral("8 KHz"));
 
@@ -301,7 +304,7 @@ void TestFileSelect::unreadableFileIsReportedAndTheWindowCloses() {
     QCOMPARE(seen.size(), 1);
     QCOMPARE(seen[0].text, QStringLiteral("Invalid wave file format"));
     QVERIFY(selectionClosed());
-    QCOMPARE(analyzerText("txtFile"), startFolder_ + QStringLiteral("/brief.wav"));
+    QCOMPARE(analyzerText("txtFile"), shown(startFolder_ + QStringLiteral("/brief.wav")));
     QVERIFY(!QFileInfo::exists(path)); // nothing created in its place
 }
 
@@ -370,8 +373,7 @@ void TestFileSelect::unreadableFolderKeepsThePreviousOne() {
 
 void TestFileSelect::folderWithoutReadPermissionKeepsThePreviousOne() {
     if (!wave_files::permissionsApply())
-        QSKIP("root reads every folder whatever its permissions; scripts/test-as-user.sh runs "
-              "this as another user");
+        QSKIP(wave_files::kNoPermissions);
     QVERIFY(QDir(startFolder_).mkdir(QStringLiteral("locked")));
     wave_files::write(dir_, QStringLiteral("locked/inside.wav"),
                       wave_files::canonicalHeader(2, 44100, 16));
@@ -384,20 +386,19 @@ void TestFileSelect::folderWithoutReadPermissionKeepsThePreviousOne() {
     QCOMPARE(seen[0].title, QStringLiteral("Error"));
     QCOMPARE(seen[0].icon, QMessageBox::Critical);
     // The reason is the system's, in the user's language.
-    const QString start = QStringLiteral("The folder %1 cannot be read: ").arg(locked);
+    const QString start = QStringLiteral("The folder %1 cannot be read: ").arg(shown(locked));
     QVERIFY2(seen[0].text.startsWith(start) && seen[0].text.size() > start.size() + 1,
              qPrintable(seen[0].text));
     QCOMPARE(s.dir->property("path").toString(), startFolder_);
     QCOMPARE(s.file->property("path").toString(), startFolder_);
     QCOMPARE(fileNames(s.file), (QStringList{"a.wav", "B.WAV"}));
-    QCOMPARE(s.selected->text(), startFolder_ + QStringLiteral("/B.WAV"));
+    QCOMPARE(s.selected->text(), shown(startFolder_ + QStringLiteral("/B.WAV")));
     QVERIFY(!selectionClosed());
 }
 
 void TestFileSelect::waveFileWithoutReadPermissionIsReported() {
     if (!wave_files::permissionsApply())
-        QSKIP("root reads every file whatever its permissions; scripts/test-as-user.sh runs "
-              "this as another user");
+        QSKIP(wave_files::kNoPermissions);
     wave_files::write(dir_, QStringLiteral("locked.wav"),
                       wave_files::canonicalHeader(2, 44100, 16));
     const QString locked = lock(startFolder_ + QStringLiteral("/locked.wav"));
@@ -415,7 +416,7 @@ void TestFileSelect::waveFileWithoutReadPermissionIsReported() {
     QCOMPARE(seen[0].title, QStringLiteral("Error"));
     QCOMPARE(seen[0].icon, QMessageBox::Critical);
     QVERIFY(selectionClosed());
-    QCOMPARE(analyzerText("txtFile"), locked);
+    QCOMPARE(analyzerText("txtFile"), shown(locked));
     // The analyzer keeps what it showed before.
     QCOMPARE(analyzerText("lblHz"), QStringLiteral("8 KHz"));
     QCOMPARE(analyzerText("lblChannels"), QStringLiteral("Mono"));
@@ -431,8 +432,8 @@ void TestFileSelect::nameThatIsNotUtf8IsAnalyzed() {
     const QString listed = s.file->item(0)->text();
     clickFile(s.file, listed);
     QTest::mouseClick(s.analyze, Qt::LeftButton);
-    QCOMPARE(wave::toNativeName(analyzerText("txtFile")),
-             wave::toNativeName(oddFolder_) + "/\xFF\xFE.wav");
+    QCOMPARE(wave_files::nativePath(analyzerText("txtFile")),
+             wave_files::nativePath(oddFolder_) + "/\xFF\xFE.wav");
     QCOMPARE(analyzerText("lblHz"), QStringLiteral("11.025 KHz"));
 }
 

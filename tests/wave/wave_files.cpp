@@ -5,15 +5,8 @@
 
 #include <QDataStream>
 #include <QFile>
-#include <QtTest/QtTest>
-
-#include <unistd.h>
 
 namespace wave_files {
-
-bool permissionsApply() {
-    return ::geteuid() != 0;
-}
 
 QByteArray canonicalHeader(std::int16_t channels, std::int32_t sampleRate,
                            std::int16_t bitsPerSample) {
