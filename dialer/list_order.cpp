@@ -16,14 +16,11 @@ std::vector<qsizetype> listOrder(const QStringList &names, const std::optional<Q
     if (!locale)
         return order;
     const QCollator collator(*locale);
-    // Each name is compared many times: its sort key is made once.
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(order.size());
-    for (const QString &name : names)
-        keys.push_back(collator.sortKey(name));
-    // Stable, so that equal texts ("Finland ()" three times) stay in table order.
-    std::stable_sort(order.begin(), order.end(), [&keys](qsizetype a, qsizetype b) {
-        return keys[static_cast<std::size_t>(a)].compare(keys[static_cast<std::size_t>(b)]) < 0;
+    // Compared pair by pair, not by sort keys: Qt 6.4 sizes the Windows sort keys wrongly,
+    // which puts the list out of order there. Stable, so that equal texts ("Finland ()"
+    // three times) stay in table order.
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        return collator.compare(names[a], names[b]) < 0;
     });
     return order;
 }
