@@ -74,14 +74,15 @@ bool convertFromPair(UnitRow &row, const Separators &separators) {
                runSteps(row, kFromFoot, separators);
     }
     // The empty partner becomes "0" first and stays so when the other box fails to read.
+    // (assign, not = "0", which GCC 12 inlines into a false -Wrestrict warning.)
     if (haveFeet) {
-        row[inch_c] = "0";
+        row[inch_c].assign(1, '0');
         const std::optional<double> feet = ParseValue(row[feet_c], separators);
         return feet && writeRounded(row, foot, *feet, separators) &&
                runSteps(row, kFromFoot, separators);
     }
     if (haveInches) {
-        row[feet_c] = "0";
+        row[feet_c].assign(1, '0');
         const std::optional<double> inches = ParseValue(row[inch_c], separators);
         return inches && writeRounded(row, inch, *inches, separators) &&
                runSteps(row, kFromInch, separators);
