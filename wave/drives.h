@@ -8,8 +8,8 @@
 
 namespace wave {
 
-// The drives the selection window offers: the root folder of every mounted file system
-// that is ready (on Windows "C:/" and so on), sorted, each once.
+// The drives the selection window offers, sorted, each once: the root folder of every
+// mounted file system that is ready, and on Windows every drive letter ("C:/"), ready or not.
 QStringList MountedDrives();
 
 // The root of the mounted file system that holds `folder`.

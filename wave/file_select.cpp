@@ -36,7 +36,7 @@ constexpr int kFolderRole = Qt::UserRole;
 
 QString folderName(const QString &path) {
     const QString name = path.section(QLatin1Char('/'), -1);
-    return name.isEmpty() ? path : name; // a root is shown whole
+    return name.isEmpty() ? QDir::toNativeSeparators(path) : name; // a root is shown whole
 }
 
 // A drive shows the program's current folder when it holds it, else its root: there is no
@@ -120,7 +120,9 @@ FileSelect::FileSelect(QWidget *parent) : QWidget(parent) {
     QStringList drives = wave::MountedDrives();
     if (!drives.contains(drive))
         drives.append(drive);
-    drive1_->addItems(drives);
+    // Shown as the system writes paths ("C:\"); each item keeps its root in Qt's form.
+    for (const QString &root : drives)
+        drive1_->addItem(QDir::toNativeSeparators(root), root);
     shownDrive_ = static_cast<int>(drives.indexOf(drive));
     drive1_->setCurrentIndex(shownDrive_);
     if (!openFolder(current))
@@ -133,7 +135,7 @@ void FileSelect::Drive1_Change(int index) {
     if (index == shownDrive_)
         return;
     const QPointer<FileSelect> self(this); // the error box runs the event loop
-    if (!openFolder(currentFolderOn(drive1_->itemText(index)))) {
+    if (!openFolder(currentFolderOn(drive1_->itemData(index).toString()))) {
         if (self)
             drive1_->setCurrentIndex(shownDrive_); // a drive that is not ready: stay
         return;
