@@ -12,7 +12,8 @@ namespace {
 
 // The help's fixed-pitch font. A Japanese text lines up its columns only in a font whose
 // kana and kanji are exactly two Latin characters wide; a Latin fixed-pitch font leaves them
-// to a fallback font of another width.
+// to a fallback font of another width. (Its hinting, vertical only, keeps the widths exact:
+// hinted across, a Latin character of half a kanji's width would round apart from it.)
 QFont helpFont() {
     QFont font = ui::courierNewFont();
     const std::optional<QLocale> locale = ui::translatedLocale();

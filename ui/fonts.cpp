@@ -11,11 +11,15 @@ namespace {
 
 constexpr double kDesignedPointSize = 8.25;
 
-// The first installed family wins; the style hint picks a like font when none is.
+// The first installed family wins; the style hint picks a like font when none is. Hinted
+// only vertically, text keeps the widths its font gives it, as Linux desktops draw it:
+// hinted across as well (Windows' GDI, FreeType without fontconfig), every character
+// rounds to whole pixels, and the designed captions and help lines grow past their boxes.
 QFont designedFont(const QStringList &families, QFont::StyleHint hint) {
     QFont font;
     font.setFamilies(families);
     font.setStyleHint(hint);
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     font.setFixedPitch(hint == QFont::TypeWriter);
     font.setPointSizeF(kDesignedPointSize);
     return font;
