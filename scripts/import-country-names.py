@@ -27,9 +27,10 @@ from pathlib import Path
 
 CONTEXT = "Country"
 ISO_COMMENT = re.compile(r"ISO 3166-[13] [A-Z]+, from iso-codes ")
-# {QT_TRANSLATE_NOOP("Country", "Japan"), "-81-(0)-", "JP"}
-TABLE_ENTRY = re.compile(
-    r'QT_TRANSLATE_NOOP\("' + CONTEXT + r'", "((?:[^"\\]|\\.)*)"\), "[^"]*", "([A-Z]*)"\}')
+# {QT_TRANSLATE_NOOP("Country", "Japan"), "-81-(0)-", "JP"}; a carrier's entry has its
+# country's code after its own empty one: {QT_TRANSLATE_NOOP(...), "001", "", "JP"}
+TABLE_ENTRY = re.compile(r'QT_TRANSLATE_NOOP\("' + CONTEXT +
+                         r'", "((?:[^"\\]|\\.)*)"\), "[^"]*", "([A-Z]*)"(?:, "[A-Z]*")?\}')
 # Elements that lupdate writes as <name/> when they are empty.
 SELF_CLOSING = {"location", "byte"}
 
