@@ -1486,6 +1486,14 @@
     </message>
 </context>
 <context>
+    <name>CountrySearch</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An item that the typed text found by another name or a code, not by the name the list shows: %1 is that name, %2 what was found, as in &quot;United Kingdom (+44)&quot; or &quot;United States of America (USA)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>ErrorBox</name>
     <message>
         <source>Error</source>
