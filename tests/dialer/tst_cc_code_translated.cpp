@@ -320,11 +320,6 @@ void TestCcCodeTranslated::typingFindsShownNames_data() {
         << QLocale::Japanese << false << QStringLiteral("\u5317\u671D\u9BAE")
         << QStringList{QStringLiteral("\u671D\u9BAE\u6C11\u4E3B\u4E3B\u7FA9\u4EBA\u6C11\u5171"
                                       "\u548C\u56FD (\u5317\u671D\u9BAE)")};
-    QTest::newRow("an English name under Japanese")
-        << QLocale::Japanese << false << "USA" << QStringList{usa + " (USA)"};
-    QTest::newRow("a country code under Japanese")
-        << QLocale::Japanese << false << QStringLiteral("\uFF0B\uFF14\uFF14")
-        << QStringList{uk + " (+44)"};
     const QString germanUk = QStringLiteral("Vereinigtes K\u00F6nigreich");
     QTest::newRow("German everyday name: England")
         << QLocale::German << true << "England" << QStringList{germanUk + " (England)"};

@@ -102,8 +102,6 @@ void TestCountryFinder::finds_data() {
     QTest::newRow("katakana, typed half-width")
         << QStringLiteral("\uFF71\uFF92\uFF98\uFF76")
         << QStringList{usa + QStringLiteral(" (\u30A2\u30E1\u30EA\u30AB)")};
-    QTest::newRow("hiragana") << QStringLiteral("\u3042\u3081\u308A\u304B")
-                              << QStringList{usa + QStringLiteral(" (\u30A2\u30E1\u30EA\u30AB)")};
     QTest::newRow("a country code without +") << "44" << QStringList{"United Kingdom (+44)"};
     QTest::newRow("a country code with +") << "+44" << QStringList{"United Kingdom (+44)"};
     QTest::newRow("full-width digits")
