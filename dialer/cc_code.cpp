@@ -15,6 +15,7 @@
 #include "dialer/country_names.h"
 #include "dialer/country_search.h"
 #include "dialer/dialing_tables.h"
+#include "dialer/findable_entries.h"
 #include "dialer/list_order.h"
 #include "ui/accessible_names.h"
 #include "ui/colours.h"
@@ -43,11 +44,14 @@ QComboBox *makeCountryList(QWidget *parent, const char *name, const Table &table
     QStringList names;
     for (const auto &entry : table)
         names.append(dialer::countryName(entry.listText));
-    for (const qsizetype index : dialer::listOrder(names, ui::translatedLocale()))
+    std::vector<dialer::FindableEntry> findable;
+    for (const qsizetype index : dialer::listOrder(names, ui::translatedLocale())) {
         list->addItem(names.at(index), static_cast<int>(index));
+        findable.push_back(dialer::findableEntry(table[static_cast<std::size_t>(index)]));
+    }
     list->setCurrentIndex(-1); // -1: no item chosen
     list->setEditText(prompt);
-    dialer::addCountrySearch(list);
+    dialer::addCountrySearch(list, findable);
     return list;
 }
 

@@ -3,13 +3,19 @@
 
 #pragma once
 
+#include "dialer/country_finder.h"
+
+#include <vector>
+
 class QComboBox;
 
 namespace dialer {
 
-// Typing into the list's field pops up, in list order, the items whose text contains what
-// was typed anywhere, ignoring accents and letter case; choosing one chooses that list
-// position. The list itself is never sorted, filtered or changed.
-void addCountrySearch(QComboBox *list);
+// Typing into the list's field pops up the items that CountryFinder finds for what was
+// typed, in its order; an item found by another name or a code reads "United Kingdom (+44)".
+// Choosing one puts its text into the field and chooses that list position. The list itself
+// is never sorted, filtered or changed. `entries` tells what each item is found by, in list
+// order.
+void addCountrySearch(QComboBox *list, const std::vector<FindableEntry> &entries);
 
 } // namespace dialer

@@ -16,6 +16,9 @@ struct SourceEntry {
     std::string_view listText; // the English text, also the key of its translation
     std::string_view accessCode;
     std::string_view isoCode; // see DestinationEntry
+    // A carrier's or a service's entry has no ISO code of its own: the code of the country
+    // it dials from, so that a search finds it as it finds that country. Empty otherwise.
+    std::string_view carrierCountry = {};
 };
 
 // Where a call goes: the list text and "-country code-(domestic prefix)-"; the

@@ -1486,6 +1486,14 @@
     </message>
 </context>
 <context>
+    <name>CountrySearch</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An item that the typed text found by another name or a code, not by the name the list shows: %1 is that name, %2 what was found, as in &quot;United Kingdom (+44)&quot; or &quot;United States of America (USA)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>ErrorBox</name>
     <message>
         <source>Error</source>
@@ -1599,6 +1607,1980 @@ The caption of the frame round the month grid and the two lists.</extracomment>
         <source>Help</source>
         <extracomment>Title of the converter&apos;s and the dialer&apos;s help windows.</extracomment>
         <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>ISO country name</name>
+    <message>
+        <source>Principality of Andorra</source>
+        <translatorcomment>ISO 3166-1 AD, from iso-codes 4.15.0</translatorcomment>
+        <translation>Fürstentum Andorra</translation>
+    </message>
+    <message>
+        <source>Islamic Republic of Afghanistan</source>
+        <translatorcomment>ISO 3166-1 AF, from iso-codes 4.15.0</translatorcomment>
+        <translation>Islamische Republik Afghanistan</translation>
+    </message>
+    <message>
+        <source>Republic of Albania</source>
+        <translatorcomment>ISO 3166-1 AL, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Albanien</translation>
+    </message>
+    <message>
+        <source>Republic of Armenia</source>
+        <translatorcomment>ISO 3166-1 AM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Armenien</translation>
+    </message>
+    <message>
+        <source>Republic of Angola</source>
+        <translatorcomment>ISO 3166-1 AO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Angola</translation>
+    </message>
+    <message>
+        <source>Argentine Republic</source>
+        <translatorcomment>ISO 3166-1 AR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Argentinische Republik</translation>
+    </message>
+    <message>
+        <source>Republic of Austria</source>
+        <translatorcomment>ISO 3166-1 AT, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Österreich</translation>
+    </message>
+    <message>
+        <source>Republic of Azerbaijan</source>
+        <translatorcomment>ISO 3166-1 AZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Aserbaidschan</translation>
+    </message>
+    <message>
+        <source>Bosnia and Herzegovina</source>
+        <translatorcomment>ISO 3166-1 BA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Bosnien und Herzegowina</translation>
+    </message>
+    <message>
+        <source>Republic of Bosnia and Herzegovina</source>
+        <translatorcomment>ISO 3166-1 BA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Bosnien und Herzegowina</translation>
+    </message>
+    <message>
+        <source>People&apos;s Republic of Bangladesh</source>
+        <translatorcomment>ISO 3166-1 BD, from iso-codes 4.15.0</translatorcomment>
+        <translation>Volksrepublik Bangladesh</translation>
+    </message>
+    <message>
+        <source>Kingdom of Belgium</source>
+        <translatorcomment>ISO 3166-1 BE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Königreich Belgien</translation>
+    </message>
+    <message>
+        <source>Republic of Bulgaria</source>
+        <translatorcomment>ISO 3166-1 BG, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Bulgarien</translation>
+    </message>
+    <message>
+        <source>Kingdom of Bahrain</source>
+        <translatorcomment>ISO 3166-1 BH, from iso-codes 4.15.0</translatorcomment>
+        <translation>Königreich Bahrain</translation>
+    </message>
+    <message>
+        <source>Republic of Burundi</source>
+        <translatorcomment>ISO 3166-1 BI, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Burundi</translation>
+    </message>
+    <message>
+        <source>Republic of Benin</source>
+        <translatorcomment>ISO 3166-1 BJ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Benin</translation>
+    </message>
+    <message>
+        <source>Brunei Darussalam</source>
+        <translatorcomment>ISO 3166-1 BN, from iso-codes 4.15.0</translatorcomment>
+        <translation>Brunei Darussalam</translation>
+    </message>
+    <message>
+        <source>Bolivia, Plurinational State of</source>
+        <translatorcomment>ISO 3166-1 BO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Bolivien, Plurinationaler Staat</translation>
+    </message>
+    <message>
+        <source>Plurinational State of Bolivia</source>
+        <translatorcomment>ISO 3166-1 BO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Plurinationaler Staat Bolivien</translation>
+    </message>
+    <message>
+        <source>Federative Republic of Brazil</source>
+        <translatorcomment>ISO 3166-1 BR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Föderative Republik Brasilien</translation>
+    </message>
+    <message>
+        <source>Commonwealth of the Bahamas</source>
+        <translatorcomment>ISO 3166-1 BS, from iso-codes 4.15.0</translatorcomment>
+        <translation>Commonwealth der Bahamas</translation>
+    </message>
+    <message>
+        <source>Kingdom of Bhutan</source>
+        <translatorcomment>ISO 3166-1 BT, from iso-codes 4.15.0</translatorcomment>
+        <translation>Königreich Bhutan</translation>
+    </message>
+    <message>
+        <source>Republic of Botswana</source>
+        <translatorcomment>ISO 3166-1 BW, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Botsuana</translation>
+    </message>
+    <message>
+        <source>Republic of Belarus</source>
+        <translatorcomment>ISO 3166-1 BY, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Belarus</translation>
+    </message>
+    <message>
+        <source>Cocos (Keeling) Islands</source>
+        <translatorcomment>ISO 3166-1 CC, from iso-codes 4.15.0</translatorcomment>
+        <translation>Kokos-(Keeling-)Inseln</translation>
+    </message>
+    <message>
+        <source>Congo, The Democratic Republic of the</source>
+        <translatorcomment>ISO 3166-1 CD, from iso-codes 4.15.0</translatorcomment>
+        <translation>Demokratische Republik Kongo</translation>
+    </message>
+    <message>
+        <source>Republic of the Congo</source>
+        <translatorcomment>ISO 3166-1 CG, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Kongo</translation>
+    </message>
+    <message>
+        <source>Swiss Confederation</source>
+        <translatorcomment>ISO 3166-1 CH, from iso-codes 4.15.0</translatorcomment>
+        <translation>Schweizerische Eidgenossenschaft</translation>
+    </message>
+    <message>
+        <source>Côte d&apos;Ivoire</source>
+        <translatorcomment>ISO 3166-1 CI, from iso-codes 4.15.0</translatorcomment>
+        <translation>Côte d&apos;Ivoire</translation>
+    </message>
+    <message>
+        <source>Republic of Côte d&apos;Ivoire</source>
+        <translatorcomment>ISO 3166-1 CI, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Côte d&apos;Ivoire</translation>
+    </message>
+    <message>
+        <source>Republic of Chile</source>
+        <translatorcomment>ISO 3166-1 CL, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Chile</translation>
+    </message>
+    <message>
+        <source>Republic of Cameroon</source>
+        <translatorcomment>ISO 3166-1 CM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Kamerun</translation>
+    </message>
+    <message>
+        <source>People&apos;s Republic of China</source>
+        <translatorcomment>ISO 3166-1 CN, from iso-codes 4.15.0</translatorcomment>
+        <translation>Volksrepublik China</translation>
+    </message>
+    <message>
+        <source>Republic of Colombia</source>
+        <translatorcomment>ISO 3166-1 CO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Kolumbien</translation>
+    </message>
+    <message>
+        <source>Republic of Costa Rica</source>
+        <translatorcomment>ISO 3166-1 CR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Costa Rica</translation>
+    </message>
+    <message>
+        <source>Republic of Cuba</source>
+        <translatorcomment>ISO 3166-1 CU, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Kuba</translation>
+    </message>
+    <message>
+        <source>Cabo Verde</source>
+        <translatorcomment>ISO 3166-1 CV, from iso-codes 4.15.0</translatorcomment>
+        <translation>Kap Verde</translation>
+    </message>
+    <message>
+        <source>Republic of Cabo Verde</source>
+        <translatorcomment>ISO 3166-1 CV, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Kap Verde</translation>
+    </message>
+    <message>
+        <source>Republic of Cyprus</source>
+        <translatorcomment>ISO 3166-1 CY, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Zypern</translation>
+    </message>
+    <message>
+        <source>Czechia</source>
+        <translatorcomment>ISO 3166-1 CZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Tschechien</translation>
+    </message>
+    <message>
+        <source>Federal Republic of Germany</source>
+        <translatorcomment>ISO 3166-1 DE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Bundesrepublik Deutschland</translation>
+    </message>
+    <message>
+        <source>Republic of Djibouti</source>
+        <translatorcomment>ISO 3166-1 DJ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Dschibuti</translation>
+    </message>
+    <message>
+        <source>Kingdom of Denmark</source>
+        <translatorcomment>ISO 3166-1 DK, from iso-codes 4.15.0</translatorcomment>
+        <translation>Königreich Dänemark</translation>
+    </message>
+    <message>
+        <source>Commonwealth of Dominica</source>
+        <translatorcomment>ISO 3166-1 DM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Commonwealth Dominica</translation>
+    </message>
+    <message>
+        <source>People&apos;s Democratic Republic of Algeria</source>
+        <translatorcomment>ISO 3166-1 DZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Demokratische Volksrepublik Algerien</translation>
+    </message>
+    <message>
+        <source>Republic of Ecuador</source>
+        <translatorcomment>ISO 3166-1 EC, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Ecuador</translation>
+    </message>
+    <message>
+        <source>Republic of Estonia</source>
+        <translatorcomment>ISO 3166-1 EE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Estland</translation>
+    </message>
+    <message>
+        <source>Arab Republic of Egypt</source>
+        <translatorcomment>ISO 3166-1 EG, from iso-codes 4.15.0</translatorcomment>
+        <translation>Arabische Republik Ägypten</translation>
+    </message>
+    <message>
+        <source>the State of Eritrea</source>
+        <translatorcomment>ISO 3166-1 ER, from iso-codes 4.15.0</translatorcomment>
+        <translation>Staat Eritrea</translation>
+    </message>
+    <message>
+        <source>Kingdom of Spain</source>
+        <translatorcomment>ISO 3166-1 ES, from iso-codes 4.15.0</translatorcomment>
+        <translation>Königreich Spanien</translation>
+    </message>
+    <message>
+        <source>Federal Democratic Republic of Ethiopia</source>
+        <translatorcomment>ISO 3166-1 ET, from iso-codes 4.15.0</translatorcomment>
+        <translation>Demokratische Bundesrepublik Äthiopien</translation>
+    </message>
+    <message>
+        <source>Republic of Finland</source>
+        <translatorcomment>ISO 3166-1 FI, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Finnland</translation>
+    </message>
+    <message>
+        <source>Fiji</source>
+        <translatorcomment>ISO 3166-1 FJ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Fidschi</translation>
+    </message>
+    <message>
+        <source>Republic of Fiji</source>
+        <translatorcomment>ISO 3166-1 FJ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Fidschi</translation>
+    </message>
+    <message>
+        <source>Falkland Islands (Malvinas)</source>
+        <translatorcomment>ISO 3166-1 FK, from iso-codes 4.15.0</translatorcomment>
+        <translation>Falklandinseln (Malwinen)</translation>
+    </message>
+    <message>
+        <source>Micronesia, Federated States of</source>
+        <translatorcomment>ISO 3166-1 FM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Mikronesien, Föderierte Staaten von</translation>
+    </message>
+    <message>
+        <source>Federated States of Micronesia</source>
+        <translatorcomment>ISO 3166-1 FM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Föderierte Staaten von Mikronesien</translation>
+    </message>
+    <message>
+        <source>Faroe Islands</source>
+        <translatorcomment>ISO 3166-1 FO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Färöer-Inseln</translation>
+    </message>
+    <message>
+        <source>French Republic</source>
+        <translatorcomment>ISO 3166-1 FR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Französische Republik</translation>
+    </message>
+    <message>
+        <source>Gabonese Republic</source>
+        <translatorcomment>ISO 3166-1 GA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Gabunische Republik</translation>
+    </message>
+    <message>
+        <source>United Kingdom of Great Britain and Northern Ireland</source>
+        <translatorcomment>ISO 3166-1 GB, from iso-codes 4.15.0</translatorcomment>
+        <translation>Vereinigtes Königreich Großbritannien und Nordirland</translation>
+    </message>
+    <message>
+        <source>Republic of Ghana</source>
+        <translatorcomment>ISO 3166-1 GH, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Ghana</translation>
+    </message>
+    <message>
+        <source>Republic of the Gambia</source>
+        <translatorcomment>ISO 3166-1 GM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Gambia</translation>
+    </message>
+    <message>
+        <source>Republic of Guinea</source>
+        <translatorcomment>ISO 3166-1 GN, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Guinea</translation>
+    </message>
+    <message>
+        <source>Republic of Equatorial Guinea</source>
+        <translatorcomment>ISO 3166-1 GQ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Äquatorialguinea</translation>
+    </message>
+    <message>
+        <source>Hellenic Republic</source>
+        <translatorcomment>ISO 3166-1 GR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Hellenische Republik</translation>
+    </message>
+    <message>
+        <source>Republic of Guatemala</source>
+        <translatorcomment>ISO 3166-1 GT, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Guatemala</translation>
+    </message>
+    <message>
+        <source>Republic of Guinea-Bissau</source>
+        <translatorcomment>ISO 3166-1 GW, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Guinea-Bissau</translation>
+    </message>
+    <message>
+        <source>Republic of Guyana</source>
+        <translatorcomment>ISO 3166-1 GY, from iso-codes 4.15.0</translatorcomment>
+        <translation>Kooperative Republik Guyana</translation>
+    </message>
+    <message>
+        <source>Hong Kong Special Administrative Region of China</source>
+        <translatorcomment>ISO 3166-1 HK, from iso-codes 4.15.0</translatorcomment>
+        <translation>Sonderverwaltungsregion Hongkong</translation>
+    </message>
+    <message>
+        <source>Republic of Honduras</source>
+        <translatorcomment>ISO 3166-1 HN, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Honduras</translation>
+    </message>
+    <message>
+        <source>Republic of Croatia</source>
+        <translatorcomment>ISO 3166-1 HR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Kroatien</translation>
+    </message>
+    <message>
+        <source>Republic of Haiti</source>
+        <translatorcomment>ISO 3166-1 HT, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Haiti</translation>
+    </message>
+    <message>
+        <source>Republic of Indonesia</source>
+        <translatorcomment>ISO 3166-1 ID, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Indonesien</translation>
+    </message>
+    <message>
+        <source>State of Israel</source>
+        <translatorcomment>ISO 3166-1 IL, from iso-codes 4.15.0</translatorcomment>
+        <translation>Staat Israel</translation>
+    </message>
+    <message>
+        <source>Republic of India</source>
+        <translatorcomment>ISO 3166-1 IN, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Indien</translation>
+    </message>
+    <message>
+        <source>Republic of Iraq</source>
+        <translatorcomment>ISO 3166-1 IQ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Irak</translation>
+    </message>
+    <message>
+        <source>Iran, Islamic Republic of</source>
+        <translatorcomment>ISO 3166-1 IR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Iran, Islamische Republik</translation>
+    </message>
+    <message>
+        <source>Islamic Republic of Iran</source>
+        <translatorcomment>ISO 3166-1 IR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Islamische Republik Iran</translation>
+    </message>
+    <message>
+        <source>Republic of Iceland</source>
+        <translatorcomment>ISO 3166-1 IS, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Island</translation>
+    </message>
+    <message>
+        <source>Italian Republic</source>
+        <translatorcomment>ISO 3166-1 IT, from iso-codes 4.15.0</translatorcomment>
+        <translation>Italienische Republik</translation>
+    </message>
+    <message>
+        <source>Hashemite Kingdom of Jordan</source>
+        <translatorcomment>ISO 3166-1 JO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Haschemitisches Königreich Jordanien</translation>
+    </message>
+    <message>
+        <source>Republic of Kenya</source>
+        <translatorcomment>ISO 3166-1 KE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Kenia</translation>
+    </message>
+    <message>
+        <source>Kyrgyzstan</source>
+        <translatorcomment>ISO 3166-1 KG, from iso-codes 4.15.0</translatorcomment>
+        <translation>Kirgisistan</translation>
+    </message>
+    <message>
+        <source>Kingdom of Cambodia</source>
+        <translatorcomment>ISO 3166-1 KH, from iso-codes 4.15.0</translatorcomment>
+        <translation>Königreich Kambodscha</translation>
+    </message>
+    <message>
+        <source>Republic of Kiribati</source>
+        <translatorcomment>ISO 3166-1 KI, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Kiribati</translation>
+    </message>
+    <message>
+        <source>Union of the Comoros</source>
+        <translatorcomment>ISO 3166-1 KM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Vereinigung der Komoren</translation>
+    </message>
+    <message>
+        <source>Saint Kitts and Nevis</source>
+        <translatorcomment>ISO 3166-1 KN, from iso-codes 4.15.0</translatorcomment>
+        <translation>St. Kitts und Nevis</translation>
+    </message>
+    <message>
+        <source>North Korea</source>
+        <translatorcomment>ISO 3166-1 KP, from iso-codes 4.15.0</translatorcomment>
+        <translation>Nordkorea</translation>
+    </message>
+    <message>
+        <source>Korea, Democratic People&apos;s Republic of</source>
+        <translatorcomment>ISO 3166-1 KP, from iso-codes 4.15.0</translatorcomment>
+        <translation>Korea, Demokratische Volksrepublik</translation>
+    </message>
+    <message>
+        <source>Democratic People&apos;s Republic of Korea</source>
+        <translatorcomment>ISO 3166-1 KP, from iso-codes 4.15.0</translatorcomment>
+        <translation>Demokratische Volksrepublik Korea</translation>
+    </message>
+    <message>
+        <source>South Korea</source>
+        <translatorcomment>ISO 3166-1 KR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Südkorea</translation>
+    </message>
+    <message>
+        <source>Korea, Republic of</source>
+        <translatorcomment>ISO 3166-1 KR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Korea, Republik</translation>
+    </message>
+    <message>
+        <source>State of Kuwait</source>
+        <translatorcomment>ISO 3166-1 KW, from iso-codes 4.15.0</translatorcomment>
+        <translation>Staat Kuwait</translation>
+    </message>
+    <message>
+        <source>Republic of Kazakhstan</source>
+        <translatorcomment>ISO 3166-1 KZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Kasachstan</translation>
+    </message>
+    <message>
+        <source>Lao People&apos;s Democratic Republic</source>
+        <translatorcomment>ISO 3166-1 LA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Laos, Demokratische Volksrepublik</translation>
+    </message>
+    <message>
+        <source>Lebanese Republic</source>
+        <translatorcomment>ISO 3166-1 LB, from iso-codes 4.15.0</translatorcomment>
+        <translation>Libanesische Republik</translation>
+    </message>
+    <message>
+        <source>Saint Lucia</source>
+        <translatorcomment>ISO 3166-1 LC, from iso-codes 4.15.0</translatorcomment>
+        <translation>St. Lucia</translation>
+    </message>
+    <message>
+        <source>Principality of Liechtenstein</source>
+        <translatorcomment>ISO 3166-1 LI, from iso-codes 4.15.0</translatorcomment>
+        <translation>Fürstentum Liechtenstein</translation>
+    </message>
+    <message>
+        <source>Democratic Socialist Republic of Sri Lanka</source>
+        <translatorcomment>ISO 3166-1 LK, from iso-codes 4.15.0</translatorcomment>
+        <translation>Demokratische sozialistische Republik Sri Lanka</translation>
+    </message>
+    <message>
+        <source>Republic of Liberia</source>
+        <translatorcomment>ISO 3166-1 LR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Liberia</translation>
+    </message>
+    <message>
+        <source>Kingdom of Lesotho</source>
+        <translatorcomment>ISO 3166-1 LS, from iso-codes 4.15.0</translatorcomment>
+        <translation>Königreich Lesotho</translation>
+    </message>
+    <message>
+        <source>Republic of Lithuania</source>
+        <translatorcomment>ISO 3166-1 LT, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Litauen</translation>
+    </message>
+    <message>
+        <source>Grand Duchy of Luxembourg</source>
+        <translatorcomment>ISO 3166-1 LU, from iso-codes 4.15.0</translatorcomment>
+        <translation>Großherzogtum Luxemburg</translation>
+    </message>
+    <message>
+        <source>Republic of Latvia</source>
+        <translatorcomment>ISO 3166-1 LV, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Lettland</translation>
+    </message>
+    <message>
+        <source>Kingdom of Morocco</source>
+        <translatorcomment>ISO 3166-1 MA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Königreich Marokko</translation>
+    </message>
+    <message>
+        <source>Principality of Monaco</source>
+        <translatorcomment>ISO 3166-1 MC, from iso-codes 4.15.0</translatorcomment>
+        <translation>Fürstentum Monaco</translation>
+    </message>
+    <message>
+        <source>Moldova, Republic of</source>
+        <translatorcomment>ISO 3166-1 MD, from iso-codes 4.15.0</translatorcomment>
+        <translation>Moldau, Republik</translation>
+    </message>
+    <message>
+        <source>Republic of Moldova</source>
+        <translatorcomment>ISO 3166-1 MD, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Moldau</translation>
+    </message>
+    <message>
+        <source>Republic of Madagascar</source>
+        <translatorcomment>ISO 3166-1 MG, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Madagaskar</translation>
+    </message>
+    <message>
+        <source>Republic of the Marshall Islands</source>
+        <translatorcomment>ISO 3166-1 MH, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Marshallinseln</translation>
+    </message>
+    <message>
+        <source>Midway Islands</source>
+        <translatorcomment>ISO 3166-3 MIUM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Midwayinseln</translation>
+    </message>
+    <message>
+        <source>North Macedonia</source>
+        <translatorcomment>ISO 3166-1 MK, from iso-codes 4.15.0</translatorcomment>
+        <translation>Nordmazedonien</translation>
+    </message>
+    <message>
+        <source>Republic of North Macedonia</source>
+        <translatorcomment>ISO 3166-1 MK, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Nordmazedonien</translation>
+    </message>
+    <message>
+        <source>Mali</source>
+        <translatorcomment>ISO 3166-1 ML, from iso-codes 4.15.0</translatorcomment>
+        <translation>Mali</translation>
+    </message>
+    <message>
+        <source>Republic of Mali</source>
+        <translatorcomment>ISO 3166-1 ML, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Mali</translation>
+    </message>
+    <message>
+        <source>Republic of Myanmar</source>
+        <translatorcomment>ISO 3166-1 MM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Myanmar</translation>
+    </message>
+    <message>
+        <source>Macao</source>
+        <translatorcomment>ISO 3166-1 MO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Macao</translation>
+    </message>
+    <message>
+        <source>Macao Special Administrative Region of China</source>
+        <translatorcomment>ISO 3166-1 MO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Sonderverwaltungsregion Macao</translation>
+    </message>
+    <message>
+        <source>Northern Mariana Islands</source>
+        <translatorcomment>ISO 3166-1 MP, from iso-codes 4.15.0</translatorcomment>
+        <translation>Nördliche Marianen</translation>
+    </message>
+    <message>
+        <source>Commonwealth of the Northern Mariana Islands</source>
+        <translatorcomment>ISO 3166-1 MP, from iso-codes 4.15.0</translatorcomment>
+        <translation>Commonwealth Nördliche Mariana-Inseln</translation>
+    </message>
+    <message>
+        <source>Islamic Republic of Mauritania</source>
+        <translatorcomment>ISO 3166-1 MR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Islamische Republik Mauretanien</translation>
+    </message>
+    <message>
+        <source>Republic of Malta</source>
+        <translatorcomment>ISO 3166-1 MT, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Malta</translation>
+    </message>
+    <message>
+        <source>Republic of Mauritius</source>
+        <translatorcomment>ISO 3166-1 MU, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Mauritius</translation>
+    </message>
+    <message>
+        <source>Republic of Maldives</source>
+        <translatorcomment>ISO 3166-1 MV, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Malediven</translation>
+    </message>
+    <message>
+        <source>Republic of Malawi</source>
+        <translatorcomment>ISO 3166-1 MW, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Malawi</translation>
+    </message>
+    <message>
+        <source>United Mexican States</source>
+        <translatorcomment>ISO 3166-1 MX, from iso-codes 4.15.0</translatorcomment>
+        <translation>Vereinigte Mexikanische Staaten</translation>
+    </message>
+    <message>
+        <source>Republic of Mozambique</source>
+        <translatorcomment>ISO 3166-1 MZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Mosambik</translation>
+    </message>
+    <message>
+        <source>Republic of Namibia</source>
+        <translatorcomment>ISO 3166-1 NA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Namibia</translation>
+    </message>
+    <message>
+        <source>Republic of the Niger</source>
+        <translatorcomment>ISO 3166-1 NE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Niger</translation>
+    </message>
+    <message>
+        <source>Federal Republic of Nigeria</source>
+        <translatorcomment>ISO 3166-1 NG, from iso-codes 4.15.0</translatorcomment>
+        <translation>Bundesrepublik Nigeria</translation>
+    </message>
+    <message>
+        <source>Republic of Nicaragua</source>
+        <translatorcomment>ISO 3166-1 NI, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Nicaragua</translation>
+    </message>
+    <message>
+        <source>Kingdom of the Netherlands</source>
+        <translatorcomment>ISO 3166-1 NL, from iso-codes 4.15.0</translatorcomment>
+        <translation>Königreich der Niederlande</translation>
+    </message>
+    <message>
+        <source>Kingdom of Norway</source>
+        <translatorcomment>ISO 3166-1 NO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Königreich Norwegen</translation>
+    </message>
+    <message>
+        <source>Federal Democratic Republic of Nepal</source>
+        <translatorcomment>ISO 3166-1 NP, from iso-codes 4.15.0</translatorcomment>
+        <translation>Demokratische Bundesrepublik Nepal</translation>
+    </message>
+    <message>
+        <source>Republic of Nauru</source>
+        <translatorcomment>ISO 3166-1 NR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Nauru</translation>
+    </message>
+    <message>
+        <source>Sultanate of Oman</source>
+        <translatorcomment>ISO 3166-1 OM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Sultanat Oman</translation>
+    </message>
+    <message>
+        <source>Republic of Panama</source>
+        <translatorcomment>ISO 3166-1 PA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Panama</translation>
+    </message>
+    <message>
+        <source>Republic of Peru</source>
+        <translatorcomment>ISO 3166-1 PE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Peru</translation>
+    </message>
+    <message>
+        <source>Independent State of Papua New Guinea</source>
+        <translatorcomment>ISO 3166-1 PG, from iso-codes 4.15.0</translatorcomment>
+        <translation>Unabhängiger Staat Papua-Neuguinea</translation>
+    </message>
+    <message>
+        <source>Republic of the Philippines</source>
+        <translatorcomment>ISO 3166-1 PH, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik der Philippinen</translation>
+    </message>
+    <message>
+        <source>Islamic Republic of Pakistan</source>
+        <translatorcomment>ISO 3166-1 PK, from iso-codes 4.15.0</translatorcomment>
+        <translation>Islamische Republik Pakistan</translation>
+    </message>
+    <message>
+        <source>Republic of Poland</source>
+        <translatorcomment>ISO 3166-1 PL, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Polen</translation>
+    </message>
+    <message>
+        <source>Saint Pierre and Miquelon</source>
+        <translatorcomment>ISO 3166-1 PM, from iso-codes 4.15.0</translatorcomment>
+        <translation>St. Pierre und Miquelon</translation>
+    </message>
+    <message>
+        <source>Palestine, State of</source>
+        <translatorcomment>ISO 3166-1 PS, from iso-codes 4.15.0</translatorcomment>
+        <translation>Palästina, Staat</translation>
+    </message>
+    <message>
+        <source>the State of Palestine</source>
+        <translatorcomment>ISO 3166-1 PS, from iso-codes 4.15.0</translatorcomment>
+        <translation>Staat Palästina</translation>
+    </message>
+    <message>
+        <source>Portuguese Republic</source>
+        <translatorcomment>ISO 3166-1 PT, from iso-codes 4.15.0</translatorcomment>
+        <translation>Portugiesische Republik</translation>
+    </message>
+    <message>
+        <source>Republic of Palau</source>
+        <translatorcomment>ISO 3166-1 PW, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Palau</translation>
+    </message>
+    <message>
+        <source>Republic of Paraguay</source>
+        <translatorcomment>ISO 3166-1 PY, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Paraguay</translation>
+    </message>
+    <message>
+        <source>State of Qatar</source>
+        <translatorcomment>ISO 3166-1 QA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Staat Katar</translation>
+    </message>
+    <message>
+        <source>Réunion</source>
+        <translatorcomment>ISO 3166-1 RE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Réunion</translation>
+    </message>
+    <message>
+        <source>Republic of Serbia</source>
+        <translatorcomment>ISO 3166-1 RS, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Serbien</translation>
+    </message>
+    <message>
+        <source>Russian Federation</source>
+        <translatorcomment>ISO 3166-1 RU, from iso-codes 4.15.0</translatorcomment>
+        <translation>Russische Föderation</translation>
+    </message>
+    <message>
+        <source>Rwandese Republic</source>
+        <translatorcomment>ISO 3166-1 RW, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Ruanda</translation>
+    </message>
+    <message>
+        <source>Kingdom of Saudi Arabia</source>
+        <translatorcomment>ISO 3166-1 SA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Königreich Saudi-Arabien</translation>
+    </message>
+    <message>
+        <source>Republic of the Sudan</source>
+        <translatorcomment>ISO 3166-1 SD, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Sudan</translation>
+    </message>
+    <message>
+        <source>Kingdom of Sweden</source>
+        <translatorcomment>ISO 3166-1 SE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Königreich Schweden</translation>
+    </message>
+    <message>
+        <source>Republic of Singapore</source>
+        <translatorcomment>ISO 3166-1 SG, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Singapur</translation>
+    </message>
+    <message>
+        <source>Republic of Slovenia</source>
+        <translatorcomment>ISO 3166-1 SI, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Slowenien</translation>
+    </message>
+    <message>
+        <source>Slovakia</source>
+        <translatorcomment>ISO 3166-1 SK, from iso-codes 4.15.0</translatorcomment>
+        <translation>Slowakei</translation>
+    </message>
+    <message>
+        <source>Republic of Sierra Leone</source>
+        <translatorcomment>ISO 3166-1 SL, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Sierra Leone</translation>
+    </message>
+    <message>
+        <source>Republic of San Marino</source>
+        <translatorcomment>ISO 3166-1 SM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik San Marino</translation>
+    </message>
+    <message>
+        <source>Republic of Senegal</source>
+        <translatorcomment>ISO 3166-1 SN, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Senegal</translation>
+    </message>
+    <message>
+        <source>Federal Republic of Somalia</source>
+        <translatorcomment>ISO 3166-1 SO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Bundesrepublik Somalia</translation>
+    </message>
+    <message>
+        <source>Republic of Suriname</source>
+        <translatorcomment>ISO 3166-1 SR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Suriname</translation>
+    </message>
+    <message>
+        <source>Syrian Arab Republic</source>
+        <translatorcomment>ISO 3166-1 SY, from iso-codes 4.15.0</translatorcomment>
+        <translation>Syrien, Arabische Republik</translation>
+    </message>
+    <message>
+        <source>Eswatini</source>
+        <translatorcomment>ISO 3166-1 SZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Eswatini</translation>
+    </message>
+    <message>
+        <source>Kingdom of Eswatini</source>
+        <translatorcomment>ISO 3166-1 SZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Königreich Eswatini</translation>
+    </message>
+    <message>
+        <source>Republic of Chad</source>
+        <translatorcomment>ISO 3166-1 TD, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Tschad</translation>
+    </message>
+    <message>
+        <source>Togolese Republic</source>
+        <translatorcomment>ISO 3166-1 TG, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Togo</translation>
+    </message>
+    <message>
+        <source>Kingdom of Thailand</source>
+        <translatorcomment>ISO 3166-1 TH, from iso-codes 4.15.0</translatorcomment>
+        <translation>Königreich Thailand</translation>
+    </message>
+    <message>
+        <source>Republic of Tajikistan</source>
+        <translatorcomment>ISO 3166-1 TJ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Tadschikistan</translation>
+    </message>
+    <message>
+        <source>Timor-Leste</source>
+        <translatorcomment>ISO 3166-1 TL, from iso-codes 4.15.0</translatorcomment>
+        <translation>Timor-Leste</translation>
+    </message>
+    <message>
+        <source>Democratic Republic of Timor-Leste</source>
+        <translatorcomment>ISO 3166-1 TL, from iso-codes 4.15.0</translatorcomment>
+        <translation>Demokratische Republik Timor-Leste</translation>
+    </message>
+    <message>
+        <source>Republic of Tunisia</source>
+        <translatorcomment>ISO 3166-1 TN, from iso-codes 4.15.0</translatorcomment>
+        <translation>Tunesische Republik</translation>
+    </message>
+    <message>
+        <source>Tonga</source>
+        <translatorcomment>ISO 3166-1 TO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Tonga</translation>
+    </message>
+    <message>
+        <source>Kingdom of Tonga</source>
+        <translatorcomment>ISO 3166-1 TO, from iso-codes 4.15.0</translatorcomment>
+        <translation>Königreich Tonga</translation>
+    </message>
+    <message>
+        <source>Türkiye</source>
+        <translatorcomment>ISO 3166-1 TR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Türkei</translation>
+    </message>
+    <message>
+        <source>Republic of Türkiye</source>
+        <translatorcomment>ISO 3166-1 TR, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Türkei</translation>
+    </message>
+    <message>
+        <source>Trinidad and Tobago</source>
+        <translatorcomment>ISO 3166-1 TT, from iso-codes 4.15.0</translatorcomment>
+        <translation>Trinidad und Tobago</translation>
+    </message>
+    <message>
+        <source>Republic of Trinidad and Tobago</source>
+        <translatorcomment>ISO 3166-1 TT, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Trinidad und Tobago</translation>
+    </message>
+    <message>
+        <source>Taiwan, Province of China</source>
+        <translatorcomment>ISO 3166-1 TW, from iso-codes 4.15.0</translatorcomment>
+        <translation>Taiwan, Chinesische Provinz</translation>
+    </message>
+    <message>
+        <source>Tanzania, United Republic of</source>
+        <translatorcomment>ISO 3166-1 TZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Tansania, Vereinigte Republik</translation>
+    </message>
+    <message>
+        <source>United Republic of Tanzania</source>
+        <translatorcomment>ISO 3166-1 TZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Vereinigte Republik Tansania</translation>
+    </message>
+    <message>
+        <source>Republic of Uganda</source>
+        <translatorcomment>ISO 3166-1 UG, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Uganda</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translatorcomment>ISO 3166-1 US, from iso-codes 4.15.0</translatorcomment>
+        <translation>Vereinigte Staaten</translation>
+    </message>
+    <message>
+        <source>Eastern Republic of Uruguay</source>
+        <translatorcomment>ISO 3166-1 UY, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Östlich des Uruguay</translation>
+    </message>
+    <message>
+        <source>Republic of Uzbekistan</source>
+        <translatorcomment>ISO 3166-1 UZ, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Usbekistan</translation>
+    </message>
+    <message>
+        <source>Holy See (Vatican City State)</source>
+        <translatorcomment>ISO 3166-1 VA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Heiliger Stuhl (Staat Vatikanstadt)</translation>
+    </message>
+    <message>
+        <source>Saint Vincent and the Grenadines</source>
+        <translatorcomment>ISO 3166-1 VC, from iso-codes 4.15.0</translatorcomment>
+        <translation>St. Vincent und die Grenadinen</translation>
+    </message>
+    <message>
+        <source>Venezuela, Bolivarian Republic of</source>
+        <translatorcomment>ISO 3166-1 VE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Venezuela, Bolivarische Republik</translation>
+    </message>
+    <message>
+        <source>Bolivarian Republic of Venezuela</source>
+        <translatorcomment>ISO 3166-1 VE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Bolivarische Republik Venezuela</translation>
+    </message>
+    <message>
+        <source>Virgin Islands, British</source>
+        <translatorcomment>ISO 3166-1 VG, from iso-codes 4.15.0</translatorcomment>
+        <translation>Britische Jungferninseln</translation>
+    </message>
+    <message>
+        <source>Virgin Islands, U.S.</source>
+        <translatorcomment>ISO 3166-1 VI, from iso-codes 4.15.0</translatorcomment>
+        <translation>Amerikanische Jungferninseln</translation>
+    </message>
+    <message>
+        <source>Virgin Islands of the United States</source>
+        <translatorcomment>ISO 3166-1 VI, from iso-codes 4.15.0</translatorcomment>
+        <translation>Amerikanische Jungferninseln</translation>
+    </message>
+    <message>
+        <source>Viet Nam</source>
+        <translatorcomment>ISO 3166-1 VN, from iso-codes 4.15.0</translatorcomment>
+        <translation>Vietnam</translation>
+    </message>
+    <message>
+        <source>Socialist Republic of Viet Nam</source>
+        <translatorcomment>ISO 3166-1 VN, from iso-codes 4.15.0</translatorcomment>
+        <translation>Sozialistische Republik Vietnam</translation>
+    </message>
+    <message>
+        <source>Republic of Vanuatu</source>
+        <translatorcomment>ISO 3166-1 VU, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Vanuatu</translation>
+    </message>
+    <message>
+        <source>Republic of Yemen</source>
+        <translatorcomment>ISO 3166-1 YE, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Jemen</translation>
+    </message>
+    <message>
+        <source>Mayotte</source>
+        <translatorcomment>ISO 3166-1 YT, from iso-codes 4.15.0</translatorcomment>
+        <translation>Mayotte</translation>
+    </message>
+    <message>
+        <source>Yugoslavia, (Socialist) Federal Republic of</source>
+        <translatorcomment>ISO 3166-3 YUCS, from iso-codes 4.15.0</translatorcomment>
+        <translation>Jugoslawien, (Sozialistische) Föderative Republik</translation>
+    </message>
+    <message>
+        <source>Republic of South Africa</source>
+        <translatorcomment>ISO 3166-1 ZA, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Südafrika</translation>
+    </message>
+    <message>
+        <source>Republic of Zambia</source>
+        <translatorcomment>ISO 3166-1 ZM, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Sambia</translation>
+    </message>
+    <message>
+        <source>Republic of Zimbabwe</source>
+        <translatorcomment>ISO 3166-1 ZW, from iso-codes 4.15.0</translatorcomment>
+        <translation>Republik Simbabwe</translation>
+    </message>
+</context>
+<context>
+    <name>Other</name>
+    <message>
+        <source></source>
+        <comment>country names The names by which readers of your language know a country or territory, separated by &quot;|&quot;, for typing into the dialer&apos;s lists: a name in your list or the English one is found anyway, so give the others people use (&quot;Holland&quot; for the Netherlands, short forms, older names). The English begins with the list&apos;s own name. Leave a translation empty where there are no other names; an empty translation adds none.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>Other country names</name>
+    <message>
+        <source>Afghanistan</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Albania</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Algeria</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>American Samoa</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Andorra</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Angola</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Anguilla</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Antigua|Antigua and Barbuda</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Argentina</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Armenia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Aruba</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Ascension Island</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Azerbaijan</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Bahamas</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Bahrain</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Bangladesh</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Barbados</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Barbuda|Antigua and Barbuda</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Belarus</source>
+        <translation>Weißrussland</translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Belize</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Benin</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Bermuda</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Bhutan</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Bolivia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Bosnia &amp; Herzegovina</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Botswana</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Brazil</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>British Virgin Islands|BVI</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Brunei</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Bulgaria</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Burkina Faso</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Burundi</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Cambodia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Cameroon</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>CapeVerde Islands|Cape Verde</source>
+        <translation>Kapverden</translation>
+    </message>
+    <message>
+        <source>Cayman Islands</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Central African Republic</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Chad</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Chatham Island</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Chile</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Christmas Island</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Cocos-Keeling Islands|Cocos Islands|Keeling Islands</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Colombia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Comoros</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Congo|Republic of the Congo|Congo-Brazzaville</source>
+        <translation>Republik Kongo|Kongo-Brazzaville</translation>
+    </message>
+    <message>
+        <source>Congo (Zaire)|DR Congo|DRC|Democratic Republic of the Congo|Congo-Kinshasa</source>
+        <translation>DR Kongo|Kongo-Kinshasa|Zaire</translation>
+    </message>
+    <message>
+        <source>Cook Islands</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Costa Rica</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Croatia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Cuba</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Curaçao</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Cyprus</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Czech Republic</source>
+        <translation>Tschechische Republik</translation>
+    </message>
+    <message>
+        <source>Denmark</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Diego Garcia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Djibouti</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Dominica</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Dominican Republic</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>East Timor</source>
+        <translation>Osttimor</translation>
+    </message>
+    <message>
+        <source>Easter Island|Rapa Nui</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Ecuador</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Egypt</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Equatorial Guinea</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Eritrea</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Estonia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Ethiopia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Faeroe Islands|Faroes</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Falkland Islands|Falklands</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Fiji Islands</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Finland</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>French Antilles</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>French Guiana</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>French Polynesia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Gabon</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Gambia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Georgia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>BRD</translation>
+    </message>
+    <message>
+        <source>Ghana</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Gibraltar</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Greece</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Greenland</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Grenada</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Guadeloupe</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Guam</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Guantanamo Bay</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Guatemala</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Guinea-Bissau</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Guinea</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Guyana</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Haiti</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Honduras</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Hong Kong</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Hungary</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Iceland</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>India</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Indonesia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Iran</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Iraq</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Ireland|Republic of Ireland|Eire</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Israel</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Ivory Coast</source>
+        <translation>Elfenbeinküste</translation>
+    </message>
+    <message>
+        <source>Jamaica</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Jordan</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Kazakhstan</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Kenya</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Kiribati</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Korea (North)|DPRK</source>
+        <translation>Demokratische Volksrepublik Korea</translation>
+    </message>
+    <message>
+        <source>Korea (South)|Republic of Korea</source>
+        <translation>Republik Korea</translation>
+    </message>
+    <message>
+        <source>Kuwait</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Kyrgyz Republic</source>
+        <translation>Kirgisien|Kirgistan</translation>
+    </message>
+    <message>
+        <source>Laos</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Latvia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Lebanon</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Lesotho</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Liberia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Libya</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Liechtenstein</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Lithuania</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Luxembourg</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Macau</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Macedonia</source>
+        <translation>Mazedonien</translation>
+    </message>
+    <message>
+        <source>Madagascar</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Malawi</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Malaysia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Maldives</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Mali Republic</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Malta</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Marshall Islands</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Martinique</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Mauritania</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Mauritius</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Mayotte Island</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Mexico</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Micronesia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Midway Island</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Moldova</source>
+        <translation>Moldawien|Republik Moldau</translation>
+    </message>
+    <message>
+        <source>Monaco</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Mongolia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Montserrat</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Morocco</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Mozambique</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Myanmar|Burma</source>
+        <translation>Birma|Burma</translation>
+    </message>
+    <message>
+        <source>Namibia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Nauru</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Nepal</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Netherlands|Holland|The Netherlands</source>
+        <translation>Holland</translation>
+    </message>
+    <message>
+        <source>Netherlands Antilles</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Nevis</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>New Caledonia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>New Zealand</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Nicaragua</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Niger</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Nigeria</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Niue</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Norfolk Island</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Northern Marianas Islands</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Norway</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Oman</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Pakistan</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Palau</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Palestine</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Panama</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Papua New Guinea</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Paraguay</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Peru</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Philippines</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Portugal</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Puerto Rico</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Qatar</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Réunion Island</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Romania</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Russia</source>
+        <translation>Russland</translation>
+    </message>
+    <message>
+        <source>Rwanda</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>St.Helena|Saint Helena|St. Helena|St Helena</source>
+        <translation>Sankt Helena</translation>
+    </message>
+    <message>
+        <source>St.Kitts/Nevis|St. Kitts and Nevis|St Kitts</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>St.Lucia|St. Lucia|St Lucia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>St.Pierre &amp; Miquelon|St. Pierre and Miquelon</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>St.Vincent &amp; Grenadines|St. Vincent and the Grenadines|St Vincent</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>San Marino</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Saudi Arabia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Senegal</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Serbia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Sierra Leone</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Singapore</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Slovak Republic</source>
+        <translation>Slowakische Republik</translation>
+    </message>
+    <message>
+        <source>Slovenia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Somalia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>South Africa</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Sri Lanka</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Sudan</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Suriname</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Swaziland</source>
+        <translation>Swasiland</translation>
+    </message>
+    <message>
+        <source>Sweden</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Switzerland</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Syria</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Taiwan</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Tajikistan</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Tanzania</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Thailand</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Togo</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Tokelau</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Tonga Islands</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Trinidad &amp; Tobago</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Tunisia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Turkmenistan</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Tuvalu</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Uganda</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Ukraine</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>United Arab Emirates|UAE|Emirates</source>
+        <translation>VAE|Emirate</translation>
+    </message>
+    <message>
+        <source>United Kingdom|UK|Britain|Great Britain|England|Scotland|Wales|Northern Ireland</source>
+        <translation>England|Großbritannien|Britannien|UK|Schottland|Wales|Nordirland</translation>
+    </message>
+    <message>
+        <source>United States of America|USA|US|America|United States|U.S.A.</source>
+        <translation>USA|US|Amerika|Vereinigte Staaten von Amerika</translation>
+    </message>
+    <message>
+        <source>USVirgin Islands|US Virgin Islands|U.S. Virgin Islands</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Uruguay</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Uzbekistan</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Vanuatu</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Vatican City|Vatican</source>
+        <translation>Vatikan|Heiliger Stuhl</translation>
+    </message>
+    <message>
+        <source>Venezuela</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Vietnam</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Wake Island</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Yemen</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Yugoslavia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Zambia</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Zanzibar</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Zimbabwe</source>
+        <translation></translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <tuple>
 
 #include "dialer/cc_code.h"
 #include "dialer/cc_help.h"
@@ -67,7 +71,11 @@ private slots:
     void typingFindsCountries_data();
     void typingFindsCountries();
     void enteredFullWidthFindsCountries();
+    void plusOneOffersEveryNorthAmericanCode();
+    void inputMethodFindsAsKeysDo_data();
+    void inputMethodFindsAsKeysDo();
     void choosingAFoundCountryChoosesItsPosition();
+    void choosingAnOtherNameChoosesTheEntry();
     void reopeningStartsAfresh();
     void helpShowsOneWindowWithTheText();
 
@@ -277,6 +285,35 @@ void TestCcCode::typingFindsCountries_data() {
     QTest::newRow("reunion, anywhere in the text")
         << true << "union isl" << QStringList{"R\u00E9union Island"};
     QTest::newRow("nothing found") << true << "atlantis" << QStringList{};
+    QTest::newRow("another name, told")
+        << false << "usa" << QStringList{"United States of America (USA)"};
+    QTest::newRow("a name typed whole comes first")
+        << true << "UK" << QStringList{"United Kingdom (UK)", "Ukraine"};
+    QTest::newRow("Holland is the Netherlands")
+        << false << "Holland" << QStringList{"Netherlands (Holland)"};
+    QTest::newRow("an ISO name") << false << "czechia" << QStringList{"Czech Republic (Czechia)"};
+    QTest::newRow("an ISO code first, then the names holding it")
+        << false << "us"
+        << QStringList{"United States of America (US)",
+                       "Australia",
+                       "Austria",
+                       "Belarus",
+                       "Brunei (Brunei Darussalam)",
+                       "Cyprus",
+                       "Mauritius",
+                       "Russia",
+                       "USVirgin Islands"};
+    QTest::newRow("a former country's code") << false << "yucs" << QStringList{"Yugoslavia (YUCS)"};
+    QTest::newRow("a country's code finds its carriers")
+        << true << "JPN"
+        << QStringList{"Japan (KDD) (JPN)", "Japan (Myline/Myline Plus) (JPN)",
+                       "Japan (Cable & Wireless IDC) (JPN)", "Japan (Japan Telecom) (JPN)"};
+    QTest::newRow("a country code with +") << false << "+44" << QStringList{"United Kingdom (+44)"};
+    QTest::newRow("no country code in the source list") << true << "+44" << QStringList{};
+    QTest::newRow("+1 8 narrows to the codes 1-8..")
+        << false << "+1 8"
+        << QStringList{"Dominican Republic (+1 809)", "Jamaica (+1 876)", "Nevis (+1 869)",
+                       "St.Kitts/Nevis (+1 869)", "Trinidad & Tobago (+1 868)"};
 }
 
 void TestCcCode::typingFindsCountries() {
@@ -306,6 +343,44 @@ void TestCcCode::enteredFullWidthFindsCountries() {
     QTRY_COMPARE(foundTexts(d.dest), QStringList{"USVirgin Islands"});
 }
 
+// "+1" offers the destinations of country code 1 and no other, the code itself first.
+void TestCcCode::plusOneOffersEveryNorthAmericanCode() {
+    const Dialer d = openDialer();
+    QVERIFY(QTest::qWaitForWindowActive(d.window));
+    gui_test::typeIntoList(d.dest, QStringLiteral("+1"));
+    QTRY_VERIFY(!foundTexts(d.dest).isEmpty());
+    const QStringList found = foundTexts(d.dest);
+    const auto northAmerican =
+        std::count_if(dialer::DestinationCodes.begin(), dialer::DestinationCodes.end(),
+                      [](const auto &entry) { return entry.destination.starts_with("-1-"); });
+    QCOMPARE(found.size(), northAmerican);
+    QCOMPARE(found.mid(0, 2), (QStringList{"Canada (+1)", "United States of America (+1)"}));
+    static const QRegularExpression codeOne(QStringLiteral(R"( \(\+1( \d{3})?\)$)"));
+    for (const QString &line : found)
+        QVERIFY2(codeOne.match(line).hasMatch(), qPrintable(line));
+}
+
+void TestCcCode::inputMethodFindsAsKeysDo_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("an area code") << "+1 8";
+    QTest::newRow("a code and names") << "us";
+}
+
+// An input method commits text (all at once, or as here a character at a time) without
+// key presses; the offers must be those that the same keys give.
+void TestCcCode::inputMethodFindsAsKeysDo() {
+    QFETCH(QString, text);
+    const Dialer d = openDialer();
+    QVERIFY(QTest::qWaitForWindowActive(d.window));
+    gui_test::typeIntoList(d.dest, text);
+    QTRY_VERIFY(!foundTexts(d.dest).isEmpty());
+    const QStringList typed = foundTexts(d.dest);
+    QTest::keyClick(d.dest->completer()->popup(), Qt::Key_Escape);
+    QTRY_VERIFY(!d.dest->completer()->popup()->isVisible());
+    dialer_test::enterIntoList(d.dest, text);
+    QTRY_COMPARE(foundTexts(d.dest), typed);
+}
+
 // Of the three "Finland ()" found, the second is the second of the table.
 void TestCcCode::choosingAFoundCountryChoosesItsPosition() {
     const Dialer d = openDialer();
@@ -322,6 +397,29 @@ void TestCcCode::choosingAFoundCountryChoosesItsPosition() {
     QCOMPARE(d.src->currentText(), QStringLiteral("Finland ()"));
     click(d.submit);
     QCOMPARE(d.out->text(), QStringLiteral("994-81-(0)-"));
+}
+
+// An item offered as "United Kingdom (+44)" is chosen as the item it is: the field and a
+// screen reader tell its name, and Submit composes its codes.
+void TestCcCode::choosingAnOtherNameChoosesTheEntry() {
+    const Dialer d = openDialer();
+    QVERIFY(QTest::qWaitForWindowActive(d.window));
+    for (auto [list, typed, index, name] :
+         {std::tuple{d.src, "usa", 256, "United States of America"},
+          std::tuple{d.dest, "+44", 220, "United Kingdom"}}) {
+        gui_test::typeIntoList(list, QLatin1String(typed));
+        QTRY_COMPARE(foundTexts(list).size(), 1);
+        QAbstractItemView *popup = list->completer()->popup();
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+        QTRY_VERIFY(!popup->isVisible());
+        QCOMPARE(list->currentIndex(), index);
+        QCOMPARE(list->currentText(), QLatin1String(name));
+        QCOMPARE(QAccessible::queryAccessibleInterface(list)->text(QAccessible::Value),
+                 QLatin1String(name));
+    }
+    click(d.submit);
+    QCOMPARE(d.out->text(), QStringLiteral("011-44-(0)-"));
 }
 
 void TestCcCode::reopeningStartsAfresh() {

@@ -128,6 +128,7 @@ private slots:
     void submitComposesTheChosenEntry();
     void typingFindsShownNames_data();
     void typingFindsShownNames();
+    void offersAreNotCutShort();
     void choosingAFoundNameComposes_data();
     void choosingAFoundNameComposes();
     void helpLanguages_data();
@@ -277,7 +278,7 @@ void TestCcCodeTranslated::typingFindsShownNames_data() {
     QTest::newRow("German name, without the umlaut, in capitals")
         << QLocale::German << false << "OSTERR" << QStringList{austria};
     QTest::newRow("anywhere in a German name")
-        << QLocale::German << false << QStringLiteral("k\u00F6nigreich")
+        << QLocale::German << false << QStringLiteral("nigtes k\u00F6nig")
         << QStringList{QStringLiteral("Vereinigtes K\u00F6nigreich")};
     QTest::newRow("German carriers, in sorted order")
         << QLocale::German << true << "japan ("
@@ -295,6 +296,42 @@ void TestCcCodeTranslated::typingFindsShownNames_data() {
         << QStringList{QStringLiteral("\u65E5\u672C (KDD)")};
     QTest::newRow("kanji") << QLocale::Japanese << false << QStringLiteral("\u65E5\u672C")
                            << QStringList{QStringLiteral("\u65E5\u672C")};
+
+    const QString usa = QStringLiteral("\u7C73\u56FD");                 // 米国
+    const QString uk = QStringLiteral("\u82F1\u56FD");                  // 英国
+    const QString america = QStringLiteral("\u30A2\u30E1\u30EA\u30AB"); // アメリカ
+    const QStringList americas = {
+        usa + " (" + america + ")",
+        QStringLiteral("\u7C73\u9818\u30F4\u30A1\u30FC\u30B8\u30F3\u8AF8\u5CF6 (") + america +
+            QStringLiteral("\u9818\u30F4\u30A1\u30FC\u30B8\u30F3\u8AF8\u5CF6)"),
+        QStringLiteral("\u7C73\u9818\u30B5\u30E2\u30A2 (") + america +
+            QStringLiteral("\u9818\u30B5\u30E2\u30A2)")};
+    QTest::newRow("Japanese everyday name: America")
+        << QLocale::Japanese << false << america << americas;
+    QTest::newRow("half-width, through the folding")
+        << QLocale::Japanese << false << QStringLiteral("\uFF71\uFF92\uFF98\uFF76") << americas;
+    QTest::newRow("Japanese everyday name: Britain")
+        << QLocale::Japanese << true << QStringLiteral("\u30A4\u30AE\u30EA\u30B9")
+        << QStringList{uk + QStringLiteral(" (\u30A4\u30AE\u30EA\u30B9)"),
+                       QStringLiteral("\u82F1\u9818\u30F4\u30A1\u30FC\u30B8\u30F3\u8AF8\u5CF6 ("
+                                      "\u30A4\u30AE\u30EA\u30B9\u9818\u30F4\u30A1\u30FC\u30B8"
+                                      "\u30F3\u8AF8\u5CF6)")};
+    QTest::newRow("a Japanese ISO name, written for it")
+        << QLocale::Japanese << false << QStringLiteral("\u5317\u671D\u9BAE")
+        << QStringList{QStringLiteral("\u671D\u9BAE\u6C11\u4E3B\u4E3B\u7FA9\u4EBA\u6C11\u5171"
+                                      "\u548C\u56FD (\u5317\u671D\u9BAE)")};
+    const QString germanUk = QStringLiteral("Vereinigtes K\u00F6nigreich");
+    QTest::newRow("German everyday name: England")
+        << QLocale::German << true << "England" << QStringList{germanUk + " (England)"};
+    QTest::newRow("German everyday name: Holland")
+        << QLocale::German << false << "holland" << QStringList{"Niederlande (Holland)"};
+    QTest::newRow("German everyday name: USA")
+        << QLocale::German << false << "USA" << QStringList{"Vereinigte Staaten (USA)"};
+    QTest::newRow("a German ISO name") << QLocale::German << false << "eidgenossenschaft"
+                                       << QStringList{"Schweiz (Schweizerische Eidgenossenschaft)"};
+    QTest::newRow("the English name under German")
+        << QLocale::German << false << "united states of"
+        << QStringList{"Vereinigte Staaten (United States of America)"};
 }
 
 void TestCcCodeTranslated::typingFindsShownNames() {
@@ -310,6 +347,23 @@ void TestCcCodeTranslated::typingFindsShownNames() {
     QTRY_COMPARE(foundTexts(list), found);
 }
 
+// A line that tells what was found can be wider than the list: the popup widens to show it
+// whole instead of ending it in an ellipsis.
+void TestCcCodeTranslated::offersAreNotCutShort() {
+    QCOMPARE(ui::installTranslation(localeOf(QLocale::Japanese), kTranslations), QLocale::Japanese);
+    const Dialer d = openDialer();
+    QVERIFY(QTest::qWaitForWindowActive(d.window));
+    dialer_test::enterIntoList(d.dest, QStringLiteral("\u30A2\u30E1\u30EA\u30AB"));
+    QAbstractItemView *popup = d.dest->completer()->popup();
+    QTRY_VERIFY(popup->isVisible());
+    QVERIFY(popup->width() > d.dest->width());
+    for (int row = 0; row < popup->model()->rowCount(); ++row) {
+        const QString line = popup->model()->index(row, 0).data().toString();
+        QVERIFY2(popup->fontMetrics().horizontalAdvance(line) < popup->viewport()->width(),
+                 qPrintable(line));
+    }
+}
+
 void TestCcCodeTranslated::choosingAFoundNameComposes_data() {
     QTest::addColumn<QLocale::Language>("language");
     QTest::addColumn<QString>("sourceTyped");
@@ -320,6 +374,11 @@ void TestCcCodeTranslated::choosingAFoundNameComposes_data() {
                             << "00-43-(0)-";
     QTest::newRow("Japanese") << QLocale::Japanese << QStringLiteral("\uFF2B\uFF24\uFF24")
                               << QStringLiteral("\uFF76\uFF85\uFF80\uFF9E") << "001-1-(1)-";
+    QTest::newRow("Japanese, by other names")
+        << QLocale::Japanese << "usa" << QStringLiteral("\uFF0B\uFF14\uFF14") << "011-44-(0)-";
+    QTest::newRow("German, by other names") << QLocale::German << "England"
+                                            << "+31"
+                                            << "00-31-(0)-";
 }
 
 void TestCcCodeTranslated::choosingAFoundNameComposes() {
@@ -338,6 +397,8 @@ void TestCcCodeTranslated::choosingAFoundNameComposes() {
         QTest::keyClick(popup, Qt::Key_Return);
         QTRY_VERIFY(!popup->isVisible());
         QVERIFY(list->currentIndex() >= 0);
+        // The field shows the item's own name, not the offer's line.
+        QCOMPARE(list->currentText(), list->itemText(list->currentIndex()));
     }
     click(d.submit);
     QCOMPARE(d.out->text(), prefix);

@@ -119,6 +119,9 @@ private slots:
     void isoCodesFollowTheText();
     void isoCodesAreUniqueInATable();
     void isoCodesAreKnownToIsoCodes();
+    void carrierCountries_data();
+    void carrierCountries();
+    void carrierCountriesAreTheirTextsCountries();
 };
 
 void TestDialingTables::entriesByPosition_data() {
@@ -351,6 +354,42 @@ void TestDialingTables::isoCodesAreKnownToIsoCodes() {
                             [&](const QString &name) { return namesAgree(text(listText), name); }),
             qPrintable(text(listText) + QLatin1String(" is not ") + found->second.join('/')));
     }
+}
+
+void TestDialingTables::carrierCountries_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("country");
+    QTest::newRow("a carrier") << 28 << "BO";
+    QTest::newRow("an unnamed carrier") << 86 << "FI";
+    QTest::newRow("a service") << 12 << "AU";
+    QTest::newRow("Korea (South) (), by its full name") << 143 << "KR";
+    QTest::newRow("Northern Ireland is a region, not Ireland's carrier") << 125 << "";
+    QTest::newRow("a country has a code of its own instead") << 256 << "";
+}
+
+void TestDialingTables::carrierCountries() {
+    QFETCH(int, index);
+    QFETCH(QString, country);
+    QCOMPARE(text(SourceAccessCodes.at(static_cast<std::size_t>(index)).carrierCountry), country);
+}
+
+// A carrier's entry reads as its country's destination does, with the carrier after it, and
+// has no code of its own: its own would take the country's name in a translation.
+void TestDialingTables::carrierCountriesAreTheirTextsCountries() {
+    int carriers = 0;
+    for (const auto &entry : SourceAccessCodes) {
+        if (entry.carrierCountry.empty())
+            continue;
+        ++carriers;
+        QVERIFY2(entry.isoCode.empty(), entry.listText.data());
+        const auto country = std::find_if(
+            DestinationCodes.begin(), DestinationCodes.end(),
+            [&](const auto &destination) { return destination.isoCode == entry.carrierCountry; });
+        QVERIFY2(country != DestinationCodes.end(), entry.listText.data());
+        QVERIFY2(entry.listText.starts_with(std::string(country->listText) + " ("),
+                 entry.listText.data());
+    }
+    QCOMPARE(carriers, 42);
 }
 
 QTEST_APPLESS_MAIN(TestDialingTables)
