@@ -26,7 +26,7 @@ options=(
 )
 version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
 recipe=$( (printf '%s\n' "${options[@]}"; cat cmake/mingw-w64-x86_64.cmake) | sha256sum | cut -c1-12)
-cache=/var/cache/zendrel
+cache=${ZENDREL_CACHE:-/var/cache/zendrel} # another folder times a build from empty
 prefix=$cache/qt-windows-${version%%+*}-$recipe
 if [[ -f $prefix/.complete ]]; then
     echo "Qt for Windows is already built."
