@@ -88,9 +88,12 @@ void TestWindowsFiles::cleanup() {
 void TestWindowsFiles::joinsWithBackslash_data() {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("path");
-    QTest::newRow("a root") << "C:/" << "C:\\a.wav";
-    QTest::newRow("a folder") << "C:/sounds" << "C:\\sounds\\a.wav";
-    QTest::newRow("a folder two down") << "D:/my sounds/old" << "D:\\my sounds\\old\\a.wav";
+    QTest::newRow("a root") << "C:/"
+                            << "C:\\a.wav";
+    QTest::newRow("a folder") << "C:/sounds"
+                              << "C:\\sounds\\a.wav";
+    QTest::newRow("a folder two down") << "D:/my sounds/old"
+                                       << "D:\\my sounds\\old\\a.wav";
 }
 
 // As the window joins them: the folder as the system writes it, the system's separator.
@@ -164,8 +167,8 @@ void TestWindowsFiles::driveNotReadyIsReportedAndTheWindowStays() {
 void TestWindowsFiles::fileHeldOpenByAnotherProgram_data() {
     QTest::addColumn<DWORD>("sharing");
     QTest::addColumn<QString>("hz");
-    QTest::newRow("writing, others may read") << DWORD(FILE_SHARE_READ | FILE_SHARE_WRITE)
-                                              << QStringLiteral("44.1 KHz");
+    QTest::newRow("writing, others may read")
+        << DWORD(FILE_SHARE_READ | FILE_SHARE_WRITE) << QStringLiteral("44.1 KHz");
     QTest::newRow("writing, nobody else may open it") << DWORD(0) << QString();
 }
 
@@ -175,9 +178,9 @@ void TestWindowsFiles::fileHeldOpenByAnotherProgram() {
     QFETCH(DWORD, sharing);
     QFETCH(QString, hz);
     const QString path = QDir::toNativeSeparators(QDir(folder_).filePath(QStringLiteral("a.wav")));
-    const HANDLE held = CreateFileW(reinterpret_cast<const wchar_t *>(path.utf16()),
-                                    GENERIC_READ | GENERIC_WRITE, sharing, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE held =
+        CreateFileW(reinterpret_cast<const wchar_t *>(path.utf16()), GENERIC_READ | GENERIC_WRITE,
+                    sharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     QVERIFY(held != INVALID_HANDLE_VALUE);
     auto &analyzer = ui::show<WavAnalMain>();
     analyzer.AnalyzeWaveFile(path);
