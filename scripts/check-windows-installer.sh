@@ -64,7 +64,8 @@ files=$(cd "$folder" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 echo "Installed into C:\\Program Files\\Zendrel, $(du -sh "$folder" | cut -f1):"
 (cd "$folder" && find . -type f -printf '  %P  %s\n' | LC_ALL=C sort)
 
-/usr/bin/python3 tests/windows/version_record.py "$folder/plim.exe" >/dev/null ||
+echo "The installed plim.exe, as Explorer reads it:"
+/usr/bin/python3 tests/windows/version_record.py "$folder/plim.exe" | sed 's/^/  /' ||
     fail "the installed plim.exe's version record or icon"
 for value in "DisplayName=Zendrel" "DisplayVersion=1.00" "Publisher=Kelvorn R&D" \
     'DisplayIcon=C:\Program Files\Zendrel\plim.exe' \
