@@ -1550,6 +1550,11 @@
         <extracomment>%1 is the folder, %2 why it cannot be read.</extracomment>
         <translation>Der Ordner %1 kann nicht gelesen werden: %2.</translation>
     </message>
+    <message>
+        <source>The drive %1 is not ready.</source>
+        <extracomment>%1 is a drive (on Windows, a drive letter); it has no medium in it, as an empty card reader.</extracomment>
+        <translation>Das Laufwerk %1 ist nicht bereit.</translation>
+    </message>
 </context>
 <context>
     <name>FolderListing</name>

@@ -1545,6 +1545,11 @@
         <extracomment>%1 is the folder, %2 why it cannot be read.</extracomment>
         <translation>フォルダー %1 を読み込めません: %2。</translation>
     </message>
+    <message>
+        <source>The drive %1 is not ready.</source>
+        <extracomment>%1 is a drive (on Windows, a drive letter); it has no medium in it, as an empty card reader.</extracomment>
+        <translation>ドライブ %1 の準備ができていません。</translation>
+    </message>
 </context>
 <context>
     <name>FolderListing</name>

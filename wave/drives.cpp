@@ -37,6 +37,11 @@ QStringList MountedDrives() {
     return roots;
 }
 
+bool DriveIsReady(const QString &root) {
+    const QStorageInfo drive(root);
+    return drive.isValid() && drive.isReady();
+}
+
 QString DriveOf(const QString &folder) {
     const QString root = QStorageInfo(folder).rootPath();
     return root.isEmpty() ? QStringLiteral("/") : root;

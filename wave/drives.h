@@ -12,6 +12,9 @@ namespace wave {
 // mounted file system that is ready, and on Windows every drive letter ("C:/"), ready or not.
 QStringList MountedDrives();
 
+// False for a drive without its medium (an empty card reader or disc drive).
+bool DriveIsReady(const QString &root);
+
 // The root of the mounted file system that holds `folder`.
 QString DriveOf(const QString &folder);
 

@@ -135,12 +135,20 @@ void FileSelect::Drive1_Change(int index) {
     if (index == shownDrive_)
         return;
     const QPointer<FileSelect> self(this); // the error box runs the event loop
-    if (!openFolder(currentFolderOn(drive1_->itemData(index).toString()))) {
-        if (self)
-            drive1_->setCurrentIndex(shownDrive_); // a drive that is not ready: stay
+    const QString drive = drive1_->itemData(index).toString();
+    bool opened = false;
+    if (wave::DriveIsReady(drive))
+        opened = openFolder(currentFolderOn(drive));
+    else
+        //: %1 is a drive (on Windows, a drive letter); it has no medium in it, as an empty
+        //: card reader.
+        ui::showError(this, tr("The drive %1 is not ready.").arg(QDir::toNativeSeparators(drive)));
+    if (!self)
         return;
-    }
-    shownDrive_ = index;
+    if (opened)
+        shownDrive_ = index;
+    else
+        drive1_->setCurrentIndex(shownDrive_); // stay where the window was
 }
 
 void FileSelect::Dir1_Change(QTreeWidgetItem *item) {
