@@ -29,7 +29,7 @@ recipe=$( (printf '%s\n' "${options[@]}"; cat cmake/mingw-w64-x86_64.cmake) | sh
 cache=${ZENDREL_CACHE:-/var/cache/zendrel} # another folder times a build from empty
 prefix=$cache/qt-windows-${version%%+*}-$recipe
 if [[ -f $prefix/.complete ]]; then
-    echo "Qt for Windows is already built."
+    echo "Qt for Windows is already built." >&2
     echo "$prefix"
     exit 0
 fi
@@ -66,12 +66,18 @@ mkdir -p "$prefix"
 cp cmake/mingw-w64-x86_64.cmake "$prefix/mingw-w64-x86_64.cmake"
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 started=$SECONDS
-cmake -S "$source_dir" -B "$work/build" -G Ninja -Wno-dev \
-    -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-x86_64.cmake" -DCMAKE_INSTALL_PREFIX="$prefix" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" "${options[@]}"
-cmake --build "$work/build" --parallel "$(nproc)"
-cmake --install "$work/build" --strip
+# Qt's build says a great deal (thousands of compiler notes about its own headers): it goes
+# to a log, whose end is shown when a step fails.
+log=$work/build.log
+echo "Building Qt $version for Windows (about 20 minutes on 2 cores); log: $log" >&2
+{
+    cmake -S "$source_dir" -B "$work/build" -G Ninja -Wno-dev \
+        -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-x86_64.cmake" -DCMAKE_INSTALL_PREFIX="$prefix" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" "${options[@]}" &&
+        cmake --build "$work/build" --parallel "$(nproc)" &&
+        cmake --install "$work/build" --strip
+} >"$log" 2>&1 || { tail -n 40 "$log" >&2; echo "FAIL: Qt for Windows did not build" >&2; exit 1; }
 touch "$prefix/.complete"
 rm -rf "$work"
-echo "Qt $version for Windows built in $((SECONDS - started)) s; $(du -sh "$prefix" | cut -f1) in the cache."
+echo "Qt $version for Windows built in $((SECONDS - started)) s; $(du -sh "$prefix" | cut -f1) in the cache." >&2
 echo "$prefix"
