@@ -22,7 +22,6 @@
 #include "ui/window_registry.h"
 #include "wave/drives.h"
 #include "wave/file_select.h"
-#include "wave/folder_path.h"
 #include "wave/wav_anal_main.h"
 
 namespace {
@@ -64,8 +63,6 @@ class TestWindowsFiles : public QObject {
 private slots:
     void initTestCase();
     void cleanup();
-    void joinsWithBackslash_data();
-    void joinsWithBackslash();
     void offersDriveLettersAndShowsPathsWithBackslash();
     void pickingAnotherDriveMovesBothLists();
     void driveNotReadyIsReportedAndTheWindowStays();
@@ -84,25 +81,6 @@ void TestWindowsFiles::initTestCase() {
 void TestWindowsFiles::cleanup() {
     gui_test::closeAllWindows();
     QVERIFY(boxes_.take().isEmpty());
-}
-
-void TestWindowsFiles::joinsWithBackslash_data() {
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("path");
-    QTest::newRow("a root") << "C:/"
-                            << "C:\\a.wav";
-    QTest::newRow("a folder") << "C:/sounds"
-                              << "C:\\sounds\\a.wav";
-    QTest::newRow("a folder two down") << "D:/my sounds/old"
-                                       << "D:\\my sounds\\old\\a.wav";
-}
-
-// As the window joins them: the folder as the system writes it, the system's separator.
-void TestWindowsFiles::joinsWithBackslash() {
-    QFETCH(QString, folder);
-    QFETCH(QString, path);
-    QCOMPARE(wave::JoinFolderAndFile(QDir::toNativeSeparators(folder), QStringLiteral("a.wav")),
-             path);
 }
 
 void TestWindowsFiles::offersDriveLettersAndShowsPathsWithBackslash() {
